@@ -1,0 +1,32 @@
+# Platform-free core: everything that needs no Windows header.
+set(QUORVEX_CORE_SOURCES
+  src/compare/CompareEngine.cpp
+  src/compare/ItemSet.cpp
+  src/compare/TextRoutines.cpp
+  src/sources/ItemCount.cpp
+  src/window/MainLayout.cpp
+)
+if(WIN32)
+  # The system's lower-case mapping and collation of the ANSI code page.
+  list(APPEND QUORVEX_CORE_SOURCES src/platform/CollationWin32.cpp)
+else()
+  list(APPEND QUORVEX_CORE_SOURCES src/compare/CollationAscii.cpp)
+endif()
+
+function(quorvex_core_library name)
+  add_library(${name} STATIC ${QUORVEX_CORE_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+endfunction()
+
+quorvex_core_library(quorvex_core)
+
+if(QUORVEX_SANITIZE AND NOT WIN32)
+  set(QUORVEX_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  quorvex_core_library(quorvex_core_sanitized)
+  target_compile_options(quorvex_core_sanitized PUBLIC ${QUORVEX_SANITIZER_FLAGS})
+  target_link_options(quorvex_core_sanitized PUBLIC ${QUORVEX_SANITIZER_FLAGS})
+endif()
+
+if(WIN32)
+  include(cmake/WindowsTargets.cmake)
+endif()

@@ -1,0 +1,43 @@
+// The main window's layout arithmetic, in twips: the panes share the width
+// equally and take all the height that the buttons, status boxes and the
+// bottom frames leave.
+#pragma once
+
+#include <array>
+
+namespace quorvex {
+
+// Positions and sizes in twips, single precision like the form's scale.
+struct RectTw {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// Current places of the controls the layout moves; each layout reads and
+// writes them, so a move that fails leaves its control's previous place.
+struct MainLayout {
+    std::array<RectTw, 2> textbox;
+    std::array<RectTw, 2> listbox;
+    std::array<RectTw, 2> status;
+    std::array<RectTw, 2> btnOpen;
+    std::array<RectTw, 2> btnCopy;
+    std::array<RectTw, 2> btnSave;
+    RectTw controlFrame;
+    RectTw optionFrame;
+};
+
+// Design inner size of the main form.
+constexpr float kDesignScaleWidth = 7635;
+constexpr float kDesignScaleHeight = 4710;
+
+// The controls at their design sizes, before the first layout places them.
+MainLayout DesignLayout();
+
+// Lays the controls out for an inner size of scaleWidth x scaleHeight. A move
+// that would give a control a negative width or height is skipped as a whole;
+// moves that give only negative positions are made.
+void LayOutMainForm(MainLayout& layout, float scaleWidth, float scaleHeight);
+
+}  // namespace quorvex
