@@ -1,10 +1,18 @@
 // The comparison engine on two generated lists of about 20-byte items, half of
-// them shared. Run: build/native/bench/compare_bench
+// them shared, and as a reference the same lists through sort and comm.
+// Run: build/native/bench/compare_bench
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "compare/CompareEngine.h"
 
@@ -68,6 +76,67 @@ BENCHMARK(BM_Compare)
     ->ArgNames({"items", "differences", "folded", "sort"})
     ->ArgsProduct({{32768, 1000000}, {0, 1}, {0, 1}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// The lists of one size as files "left" and "right" (LF line ends) in a
+// temporary folder, written outside the timed loop when the size changes and
+// removed with the next size or at exit, so the loop only runs the tools.
+struct ListFiles {
+    std::size_t items = 0;
+    std::filesystem::path dir;
+    ~ListFiles() { Remove(); }
+    void Remove() {
+        if (!dir.empty()) std::filesystem::remove_all(dir);
+        dir.clear();
+    }
+};
+
+const std::filesystem::path& Files(std::size_t items) {
+    static ListFiles files;
+    if (files.items == items && !files.dir.empty()) return files.dir;
+    files.Remove();
+    std::string name = (std::filesystem::temp_directory_path() / "quorvex-bench-XXXXXX").string();
+    if (!mkdtemp(name.data())) return files.dir;  // empty: the case reports an error
+    files.items = items;
+    files.dir = name;
+    const ListPair& lists = Lists(items);
+    for (const auto& [file, text] : {std::pair{"left", &lists.left}, std::pair{"right", &lists.right}}) {
+        std::string lf;
+        lf.reserve(text->size());
+        std::remove_copy(text->begin(), text->end(), std::back_inserter(lf), '\r');
+        std::ofstream(files.dir / file, std::ios::binary) << lf;
+    }
+    return files.dir;
+}
+
+// What the engine does for unsorted, exact-case comparisons, done by the Unix
+// tools: both lists sorted in byte order, then comm keeps the shared lines
+// (-12) or the lines of either side that the other lacks (-3).
+void BM_SortComm(benchmark::State& state) {
+    const auto items = static_cast<std::size_t>(state.range(0));
+    const std::filesystem::path& dir = Files(items);
+    if (dir.empty()) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    const std::string command = "cd '" + dir.string() +
+                                "' && LC_ALL=C sort left > l.sorted && LC_ALL=C sort right > r.sorted"
+                                " && LC_ALL=C comm " +
+                                (state.range(1) ? "-3" : "-12") + " l.sorted r.sorted > /dev/null";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError("sort or comm failed");
+            break;
+        }
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * items * 2));
+}
+
+// The work happens in child processes, so only wall-clock time means anything.
+BENCHMARK(BM_SortComm)
+    ->ArgNames({"items", "differences"})
+    ->ArgsProduct({{32768, 1000000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

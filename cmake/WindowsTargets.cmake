@@ -1,0 +1,19 @@
+# The Windows program: the forms and platform code in a library that the
+# executable and the tests under Wine share.
+add_library(quorvex_win STATIC
+  src/app/ProgramValues.cpp
+  src/app/Quorvex.cpp
+  src/compare/CompareCommands.cpp
+  src/platform/ButtonPlus.cpp
+  src/platform/FramePlus.cpp
+  src/platform/Help.cpp
+  src/platform/MessageBoxes.cpp
+  src/sources/PaneStatus.cpp
+  src/window/MainWindowLayout.cpp
+)
+target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 gdi32 user32 kernel32)
+
+add_executable(quorvex WIN32 src/app/Main.cpp src/app/quorvex.rc)
+target_link_libraries(quorvex PRIVATE quorvex_win)
+# Only DLLs of Windows itself at run time.
+target_link_options(quorvex PRIVATE -static -static-libgcc -static-libstdc++ -mwindows -s)

@@ -11,6 +11,10 @@ namespace {
 // first INT_MAX bytes, far beyond any list item.
 int ApiLength(std::size_t length) { return length > INT_MAX ? INT_MAX : static_cast<int>(length); }
 
+// The API refuses a null pointer even with length 0, and an empty view may
+// have one.
+const char* NonNull(std::string_view text) { return text.data() ? text.data() : ""; }
+
 }  // namespace
 
 void LowerCaseInPlace(char* text, std::size_t length) {
@@ -23,7 +27,7 @@ void LowerCaseInPlace(char* text, std::size_t length) {
 }
 
 int CompareIgnoringCase(std::string_view a, std::string_view b) {
-    const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), ApiLength(a.size()), b.data(),
+    const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, NonNull(a), ApiLength(a.size()), NonNull(b),
                                       ApiLength(b.size()));
     // 0 is a failure of the call; the two then count as equal.
     return result == 0 ? 0 : result - CSTR_EQUAL;

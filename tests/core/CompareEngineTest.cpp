@@ -10,6 +10,10 @@
 #include "compare/QuickSort.h"
 #include "compare/TextRoutines.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace quorvex {
 namespace {
 

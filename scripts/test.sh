@@ -1,0 +1,32 @@
+#!/bin/sh
+# Builds the three presets and runs every test: the native unit tests (ASan
+# and UBSan), the check of the 32-bit product, and the 64-bit build's tests
+# under Wine on a private X server. Ends with ctest's summary.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/setup-deps.sh
+for preset in win32 win64 native; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+done
+scripts/wine-prefix.sh
+
+. scripts/wine-env.sh
+. scripts/xvfb.sh
+cleanup() {
+    wineserver -k >/dev/null 2>&1 || true
+    stop_xvfb
+}
+trap cleanup EXIT INT TERM
+start_xvfb
+# One wineserver for the whole run, so each test starts in a fraction of a second.
+wineserver -p
+
+# Both build folders' tests in one run, with one summary.
+printf 'subdirs("native" "win64")\n' > build/CTestTestfile.cmake
+set +e
+ctest --test-dir build --output-on-failure -j2 "$@"
+rc=$?
+set -e
+exit $rc

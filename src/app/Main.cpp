@@ -1,0 +1,34 @@
+// The program's entry: the common controls, then the one main form.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/Quorvex.h"
+
+namespace quorvex {
+namespace {
+
+int Main(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = 8;
+    controls.dwICC = 0x200;  // ICC_USEREX_CLASSES
+    InitCommonControlsEx(&controls);
+
+    auto form = Quorvex::Create(instance);
+    if (!form) return 1;
+    form->Show();
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Tab and the arrow keys move between the form's controls.
+        if (form->hWnd() != nullptr && IsDialogMessageA(form->hWnd(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+}  // namespace quorvex
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return quorvex::Main(instance); }

@@ -1,0 +1,29 @@
+#include "platform/MessageBoxes.h"
+
+#include "app/ProgramValues.h"
+#include "platform/Help.h"
+
+namespace quorvex {
+namespace {
+
+void CALLBACK OnMessageBoxHelp(LPHELPINFO info) {
+    if (info != nullptr) OpenHelpAtContext(HelpFile(), static_cast<DWORD>(info->dwContextId));
+}
+
+}  // namespace
+
+int ShowMessageBox(HWND owner, const MessageBoxArgs& args) {
+    MSGBOXPARAMSA params{};
+    params.cbSize = sizeof params;
+    params.hwndOwner = owner;
+    params.hInstance = GetModuleHandleA(nullptr);
+    params.lpszText = args.text.c_str();
+    params.lpszCaption = args.title.c_str();
+    params.dwStyle = args.style | (args.helpButton ? MB_HELP : 0);
+    params.dwContextHelpId = args.helpContext;
+    params.lpfnMsgBoxCallback = args.helpButton ? OnMessageBoxHelp : nullptr;
+    params.dwLanguageId = LANG_NEUTRAL;
+    return MessageBoxIndirectA(&params);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,142 @@
+#include <string>
+#include <vector>
+
+#include "MainFormFixture.h"
+#include "app/ProgramValues.h"
+
+namespace quorvex::test {
+namespace {
+
+const char kPrompt[] = "Type a list or open a file or folder to compare";
+
+bool Checked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+RECT ClientRectOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+TEST_F(MainFormTest, StartsInTheEditViewWithThePromptInBothStatusBoxes) {
+    for (int pane = 0; pane < 2; ++pane) {
+        SCOPED_TRACE(pane);
+        EXPECT_TRUE(IsWindowVisible(Textbox(pane)));
+        EXPECT_FALSE(IsWindowVisible(Listbox(pane)));
+        EXPECT_EQ(TextOf(Status(pane)), kPrompt);
+        EXPECT_TRUE(IsWindowEnabled(BtnOpen(pane)));
+        EXPECT_FALSE(IsPressed(CompareIt(pane)));
+    }
+    EXPECT_TRUE(Checked(Item(control::kOptSync)));
+    EXPECT_TRUE(Checked(Item(control::kOptSort)));
+    EXPECT_FALSE(Checked(Item(control::kOptCaseSensitive)));
+}
+
+TEST_F(MainFormTest, ControlsCarryTheirCaptions) {
+    const std::pair<int, const char*> captions[] = {
+        {control::kBtnOpen, "Open..."},         {control::kBtnCopy + 1, "Copy"},
+        {control::kBtnSave, "Save..."},          {control::kCompareIt, "Show Similarities Only"},
+        {control::kCompareIt + 1, "Show Differences Only"}, {control::kControlFrame, "Compare these lists"},
+        {control::kOptionFrame, "Options"},      {control::kOptSync, "Sync scrolling"},
+        {control::kOptSort, "Sort results"},     {control::kOptCaseSensitive, "Case sensitive"},
+    };
+    for (const auto& [id, caption] : captions) EXPECT_EQ(TextOf(Item(id)), caption);
+    EXPECT_EQ(TextOf(Form()), "Quorvex");
+}
+
+TEST_F(MainFormTest, TextBoxesTakeMultipleLinesAndLongTexts) {
+    const LONG style = GetWindowLongA(Textbox(0), GWL_STYLE);
+    EXPECT_TRUE(style & ES_MULTILINE);
+    EXPECT_TRUE(style & WS_VSCROLL);
+    EXPECT_TRUE(style & WS_HSCROLL);
+    EXPECT_TRUE(style & ES_AUTOHSCROLL);  // no word wrap
+    std::string text(200000, 'x');
+    Paste(Textbox(0), text);
+    EXPECT_EQ(GetWindowTextLengthA(Textbox(0)), 200000);
+    EXPECT_TRUE(GetWindowLongA(Status(0), GWL_STYLE) & ES_READONLY);
+}
+
+TEST_F(MainFormTest, OpensCentredOnTheScreen) {
+    RECT r{};
+    GetWindowRect(Form(), &r);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_NEAR(r.left, screenWidth / 2 - (r.right - r.left) / 2, 1);
+    EXPECT_NEAR(r.top, screenHeight / 2 - (r.bottom - r.top) / 2, 1);
+}
+
+TEST_F(MainFormTest, StoresTheScreensTwipsPerPixel) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(Program().twipsPerPixelX, (1440 + dpi / 2) / dpi);
+    EXPECT_GT(Program().twipsPerPixelY, 0);
+}
+
+TEST_F(MainFormTest, LaysOutThePanesForTheWindowsSize) {
+    if (Program().twipsPerPixelX != 15 || Program().twipsPerPixelY != 15) GTEST_SKIP() << "expects 96 dpi";
+    // An inner size of 522 x 295 pixels is 7830 x 4425 twips.
+    RECT outer{0, 0, 522, 295};
+    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(Form(), GWL_STYLE)), FALSE, 0);
+    SetWindowPos(Form(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    RECT client{};
+    GetClientRect(Form(), &client);
+    ASSERT_EQ(client.right, 522);
+    ASSERT_EQ(client.bottom, 295);
+    struct Row {
+        int id;
+        RECT expected;  // left, top, right, bottom in pixels
+    } rows[] = {
+        {control::kTextbox, {4, 29, 4 + 255, 29 + 174}},
+        {control::kTextbox + 1, {263, 29, 263 + 255, 29 + 174}},
+        {control::kListbox + 1, {263, 29, 263 + 255, 29 + 174}},
+        {control::kStatus, {4, 203, 4 + 255, 203 + 15}},
+        {control::kOptionFrame, {393, 222, 393 + 125, 222 + 69}},
+        {control::kControlFrame, {4, 222, 4 + 385, 222 + 69}},
+        {control::kBtnCopy, {105, 4, 105 + 69, 4 + 21}},
+        {control::kBtnSave + 1, {437, 4, 437 + 73, 4 + 21}},
+        // Inside the frames, at their places relative to the frame.
+        {control::kCompareIt + 1, {4 + 176, 222 + 24, 4 + 176 + 157, 222 + 24 + 29}},
+        {control::kOptCaseSensitive, {393 + 12, 222 + 48, 393 + 12 + 101, 222 + 48 + 17}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.id);
+        const RECT r = ClientRectOf(Item(row.id));
+        EXPECT_EQ(r.left, row.expected.left);
+        EXPECT_EQ(r.top, row.expected.top);
+        EXPECT_EQ(r.right, row.expected.right);
+        EXPECT_EQ(r.bottom, row.expected.bottom);
+    }
+    // The Open button and its drop-down part together take the design width.
+    const RECT open = ClientRectOf(BtnOpen(1)), arrow = ClientRectOf(BtnOpenDropDown(1));
+    EXPECT_EQ(open.left, 263);
+    EXPECT_EQ(arrow.left, open.right);
+    EXPECT_EQ(arrow.right, 263 + 97);
+}
+
+TEST_F(MainFormTest, MinimizingKeepsThePanesAndRestoringLaysOutAgain) {
+    const RECT before = ClientRectOf(Textbox(1));
+    ShowWindow(Form(), SW_MINIMIZE);
+    PumpFor(50);
+    const RECT minimized = ClientRectOf(Textbox(1));
+    EXPECT_EQ(minimized.left, before.left);
+    EXPECT_EQ(minimized.right, before.right);
+    ShowWindow(Form(), SW_RESTORE);
+    PumpFor(50);
+    const RECT restored = ClientRectOf(Textbox(1));
+    EXPECT_EQ(restored.left, before.left);
+    EXPECT_EQ(restored.bottom, before.bottom);
+}
+
+TEST_F(MainFormTest, OpenDropDownOffersFileAndFolder) {
+    for (int pane = 0; pane < 2; ++pane) {
+        SCOPED_TRACE(pane);
+        MenuAnswerer menu(-1);
+        Click(BtnOpenDropDown(pane));
+        ASSERT_TRUE(menu.Appeared());
+        EXPECT_EQ(menu.Captions(), (std::vector<std::string>{"Open File...", "Open Folder..."}));
+    }
+}
+
+}  // namespace
+}  // namespace quorvex::test

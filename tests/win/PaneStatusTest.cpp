@@ -1,0 +1,63 @@
+#include <string>
+
+#include "MainFormFixture.h"
+#include "app/ProgramValues.h"
+
+namespace quorvex::test {
+namespace {
+
+using PaneStatus = MainFormTest;
+
+TEST_F(PaneStatus, TypingWritesTheCountOnlyWhenTheTimerFires) {
+    Type(Textbox(1), "one\r\ntwo\r\n");
+    // The change only restarted the timer; its tick has not run yet.
+    EXPECT_EQ(TextOf(Status(1)), "Type a list or open a file or folder to compare");
+    EXPECT_TRUE(StatusBecomes(1, "2 items"));
+    EXPECT_EQ(TextOf(Status(0)), "Type a list or open a file or folder to compare");
+}
+
+TEST_F(PaneStatus, CountsItemsAsTheTextBoxShowsThem) {
+    struct Row {
+        const char* text;
+        const char* status;
+    } rows[] = {
+        {"a\r\nb\r\nc\r\n", "3 items"},
+        {"a\r\nb\r\nc", "3 items"},
+        {"a\r\n\r\nb\r\nc", "3 items"},
+        {"a\r\n   \r\nb", "3 items"},
+        {"a\r\n\r\n\r\nb\r\n\r\n", "2 items"},
+        {"\r\n\r\n", "1 items"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        Paste(Textbox(0), row.text);
+        EXPECT_TRUE(StatusBecomes(0, row.status)) << TextOf(Status(0));
+    }
+}
+
+TEST_F(PaneStatus, AnEmptiedPaneCountsOneItem) {
+    Paste(Textbox(0), "a\r\nb");
+    ASSERT_TRUE(StatusBecomes(0, "2 items"));
+    Paste(Textbox(0), "");
+    EXPECT_TRUE(StatusBecomes(0, "1 items"));
+}
+
+TEST_F(PaneStatus, CountsBeyondSixteenBits) {
+    std::string text;
+    for (int i = 0; i < 40000; ++i) text += "line " + std::to_string(i) + "\r\n";
+    Paste(Textbox(0), text);
+    EXPECT_TRUE(StatusBecomes(0, "40000 items"));
+}
+
+TEST_F(PaneStatus, ChangesDuringAListingStartNoTimer) {
+    Program().listingInProgress = true;
+    Paste(Textbox(0), "a\r\nb");
+    PumpFor(200);
+    Program().listingInProgress = false;
+    EXPECT_EQ(TextOf(Status(0)), "Type a list or open a file or folder to compare");
+    Type(Textbox(0), "c");
+    EXPECT_TRUE(StatusBecomes(0, "2 items"));
+}
+
+}  // namespace
+}  // namespace quorvex::test
