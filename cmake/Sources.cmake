@@ -3,7 +3,9 @@ set(QUORVEX_CORE_SOURCES
   src/compare/CompareEngine.cpp
   src/compare/ItemSet.cpp
   src/compare/TextRoutines.cpp
+  src/platform/DialogText.cpp
   src/sources/ItemCount.cpp
+  src/sources/ListText.cpp
   src/window/MainLayout.cpp
 )
 if(WIN32)

@@ -5,13 +5,19 @@ add_library(quorvex_win STATIC
   src/app/Quorvex.cpp
   src/compare/CompareCommands.cpp
   src/platform/ButtonPlus.cpp
+  src/platform/Clipboard.cpp
+  src/platform/FileSystem.cpp
   src/platform/FramePlus.cpp
   src/platform/Help.cpp
   src/platform/MessageBoxes.cpp
+  src/platform/OpenSaveDialogs.cpp
+  src/sources/FileLoading.cpp
+  src/sources/FolderListing.cpp
+  src/sources/PaneCommands.cpp
   src/sources/PaneStatus.cpp
   src/window/MainWindowLayout.cpp
 )
-target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 gdi32 user32 kernel32)
+target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 kernel32)
 
 add_executable(quorvex WIN32 src/app/Main.cpp src/app/quorvex.rc)
 target_link_libraries(quorvex PRIVATE quorvex_win)

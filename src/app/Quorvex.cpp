@@ -175,6 +175,9 @@ void Quorvex::OnCommand(int id, int code, HWND control) {
         if (code == EN_CHANGE && id == control::kTextbox + i) Textbox_Change(i);
         if (code != BN_CLICKED) continue;
         if (id == control::kCompareIt + i) CompareIt_Click(i);
+        if (id == control::kBtnOpen + i) BtnOpen_Click(i);
+        if (id == control::kBtnCopy + i) BtnCopy_Click(i);
+        if (id == control::kBtnSave + i) BtnSave_Click(i);
         if (id == control::kBtnOpenDropDown + i) {
             const std::string key = BtnOpen[i].ShowDropDown();
             if (!key.empty()) BtnOpen_DropDown(i, key);
@@ -239,10 +242,6 @@ void Quorvex::CentreOnScreen() {
     SetWindowPos(hwnd_, nullptr, PixelsX(screenWidth / 2 - formWidth / 2), PixelsY(screenHeight / 2 - formHeight / 2),
                  0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
-
-// The drop-down's entries open a file or a folder into the pane; those
-// commands are not built yet, so a choice has no effect.
-void Quorvex::BtnOpen_DropDown(int, const std::string&) {}
 
 int Quorvex::PixelsX(float twips) const { return TwipsToPixels(twips, twipsPerPixelX_); }
 int Quorvex::PixelsY(float twips) const { return TwipsToPixels(twips, twipsPerPixelY_); }

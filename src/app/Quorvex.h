@@ -41,6 +41,14 @@ public:
     void Initialize();
     void DoCompare();
 
+    // Fills pane `index` with the listing of a folder (see FolderListing.cpp);
+    // callers pass an empty root.
+    void AddListing(const std::string& path, int index, const std::string& rootPath);
+    // Fills pane `index` with a text file's contents.
+    void OpenFile(const std::string& filename, int index);
+    // Writes a pane's content to a text file.
+    void SaveFile(const std::string& filename, const std::string& content);
+
 private:
     struct CreateKey {
         explicit CreateKey() = default;
@@ -62,9 +70,16 @@ private:
     void Form_Load();
     void Form_Resize();
     void CompareIt_Click(int index);
+    void BtnOpen_Click(int index);
     void BtnOpen_DropDown(int index, const std::string& key);
+    void BtnCopy_Click(int index);
+    void BtnSave_Click(int index);
     void Textbox_Change(int index);
     void StatusTimer_Timer(int index);
+
+    bool ResultsShown() const;
+    std::string PaneContent(int index) const;
+    bool ConfirmSameFile();
 
     void CentreOnScreen();
     void ApplyLayout();

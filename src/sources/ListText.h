@@ -1,0 +1,22 @@
+// Text rules of the list sources: line ends of loaded files and the lines of
+// folder listings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvex {
+
+// A text with line feeds but no carriage return at all gets CR LF line ends;
+// any other text (CR LF already, a mixture, lone CRs, one line) stays as read.
+void NormaliseLineEnds(std::string& text);
+
+// The prefix of the listing lines of `folder`, a folder below the top folder
+// `root` of a listing: "\", its path below the top folder, "\". Empty for the
+// top folder itself (an empty root).
+std::string ListingPrefix(std::string_view folder, std::string_view root);
+
+// The question asked before a listing includes the subfolders of `folder`.
+std::string SubfolderQuestion(std::string_view folder);
+
+}  // namespace quorvex
