@@ -1,0 +1,17 @@
+// The walk of a folder tree behind a folder listing, apart from the pane it
+// fills.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace quorvex {
+
+// The listing lines of `path` (each ending in CR LF), written relative to
+// `rootPath` or, when that is empty, to `path` itself. When `rootPath` is
+// empty, `includeSubfolders` is asked once, at the first subfolder, whether
+// to go below the top folder; otherwise the whole tree is listed.
+std::string ListFolderTree(const std::string& path, const std::string& rootPath,
+                           const std::function<bool()>& includeSubfolders);
+
+}  // namespace quorvex
