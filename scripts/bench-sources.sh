@@ -45,11 +45,7 @@ done
 printf "find DIR -printf '%%P\\n': median %s ms of 5 runs (all, in microseconds:%s)\n" \
     "$(( $(echo $times | tr ' ' '\n' | sort -n | sed -n 3p) / 1000 ))" "$times"
 
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    stop_xvfb
-}
-trap cleanup EXIT INT TERM
+trap end_session EXIT INT TERM
 start_xvfb
 wineserver -p
 out=$(mktemp)

@@ -28,11 +28,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 shot="$root/build/quorvex-screenshot.png"
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    stop_xvfb
-}
-trap cleanup EXIT INT TERM
+trap end_session EXIT INT TERM
 start_xvfb
 wine "$exe" "$@" >/dev/null 2>&1 &
 program=$!

@@ -14,11 +14,7 @@ scripts/wine-prefix.sh
 
 . scripts/wine-env.sh
 . scripts/xvfb.sh
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    stop_xvfb
-}
-trap cleanup EXIT INT TERM
+trap end_session EXIT INT TERM
 start_xvfb
 # One wineserver for the whole run, so each test starts in a fraction of a second.
 wineserver -p

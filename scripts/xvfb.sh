@@ -1,5 +1,6 @@
 # Sourced: start_xvfb starts a private X server on a free display, exports
-# DISPLAY and sets xvfb_pid; stop_xvfb ends it.
+# DISPLAY and sets xvfb_pid; stop_xvfb ends it; end_session ends every Wine
+# process of the prefix and then the X server.
 start_xvfb() {
     n=90
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
@@ -23,4 +24,9 @@ stop_xvfb() {
         wait "$xvfb_pid" 2>/dev/null || true
         xvfb_pid=""
     fi
+}
+
+end_session() {
+    wineserver -k >/dev/null 2>&1 || true
+    stop_xvfb
 }

@@ -1,7 +1,5 @@
 #include "app/Quorvex.h"
 
-#include <commctrl.h>
-
 #include "app/ControlIds.h"
 #include "app/ProgramValues.h"
 #include "platform/Handles.h"
