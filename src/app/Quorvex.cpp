@@ -28,7 +28,7 @@ HWND CreateControl(HWND parent, DWORD exStyle, const char* className, const char
 }
 
 short MeasureTwipsPerPixel(int axis) {
-    ScreenDC screen;
+    WindowDC screen(nullptr);
     return static_cast<short>(TwipsPerPixelFor(screen.get() ? GetDeviceCaps(screen.get(), axis) : 96));
 }
 

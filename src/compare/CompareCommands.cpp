@@ -6,6 +6,7 @@
 
 #include "app/Quorvex.h"
 #include "compare/CompareEngine.h"
+#include "platform/Handles.h"
 #include "platform/WindowText.h"
 
 namespace quorvex {
@@ -20,20 +21,19 @@ void FillListbox(HWND listbox, const std::vector<std::string_view>& items) {
     std::size_t bytes = 0;
     for (const auto item : items) bytes += item.size() + 1;
     SendMessageA(listbox, LB_INITSTORAGE, items.size(), bytes);
-    HDC dc = GetDC(listbox);
-    HGDIOBJ oldFont = dc ? SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(listbox, WM_GETFONT, 0, 0))) : nullptr;
     LONG widest = 0;
-    std::string item;
-    for (const auto view : items) {
-        item.assign(view);
-        SendMessageA(listbox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-        SIZE extent{};
-        if (dc && GetTextExtentPoint32A(dc, item.c_str(), static_cast<int>(item.size()), &extent) && extent.cx > widest)
-            widest = extent.cx;
-    }
-    if (dc) {
-        SelectObject(dc, oldFont);
-        ReleaseDC(listbox, dc);
+    {
+        const WindowDC dc(listbox);
+        const SelectedObject font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageA(listbox, WM_GETFONT, 0, 0)));
+        std::string item;
+        for (const auto view : items) {
+            item.assign(view);
+            SendMessageA(listbox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+            SIZE extent{};
+            if (dc.get() && GetTextExtentPoint32A(dc.get(), item.c_str(), static_cast<int>(item.size()), &extent) &&
+                extent.cx > widest)
+                widest = extent.cx;
+        }
     }
     SendMessageA(listbox, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
     SendMessageA(listbox, WM_SETREDRAW, TRUE, 0);

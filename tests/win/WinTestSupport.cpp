@@ -157,8 +157,9 @@ void DialogAnswerer::Run() {
     while (!stop_) {
         if (previous != nullptr && (!IsWindow(previous) || !IsWindowVisible(previous))) previous = nullptr;
         if (i == steps_.size()) {
+            // A dialog still being made (no title yet) or gone since is no stray.
             const HWND stray = FindTopWindow(GetCurrentProcessId(), "#32770");
-            if (stray != nullptr && stray != previous) {
+            if (stray != nullptr && stray != previous && !TextOf(stray).empty() && (Sleep(50), IsWindowVisible(stray))) {
                 unexpectedText_ = TextOf(GetDlgItem(stray, kMessageText)) + " (" + TextOf(stray) + ")";
                 unexpected_ = true;
                 const int button = GetDlgItem(stray, IDCANCEL) ? IDCANCEL : GetDlgItem(stray, IDNO) ? IDNO : IDOK;
