@@ -4,6 +4,7 @@ add_library(quorvex_win STATIC
   src/app/ProgramValues.cpp
   src/app/Quorvex.cpp
   src/compare/CompareCommands.cpp
+  src/platform/ButtonPictures.cpp
   src/platform/ButtonPlus.cpp
   src/platform/Clipboard.cpp
   src/platform/FileSystem.cpp

@@ -121,6 +121,8 @@ void Quorvex::CreateControls() {
                            .dropDownId = control::kBtnOpenDropDown + i});
         BtnCopy[i].Create({.parent = hwnd_, .id = control::kBtnCopy + i, .caption = "Copy", .font = FormFont()});
         BtnSave[i].Create({.parent = hwnd_, .id = control::kBtnSave + i, .caption = "Save...", .font = FormFont()});
+        BtnCopy[i].SetPicture(MakeButtonPicture(ButtonPicture::Copy));
+        BtnSave[i].SetPicture(MakeButtonPicture(ButtonPicture::Save));
         Textbox[i] = CreateControl(hwnd_, WS_EX_CLIENTEDGE, "EDIT", "",
                                    WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                                        ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,

@@ -68,6 +68,14 @@ void ButtonPlus::SetPressed(bool pressed) {
     if (latching_) SendMessageA(button_, BM_SETCHECK, pressed ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void ButtonPlus::SetPicture(UniqueImageList picture) {
+    BUTTON_IMAGELIST image{};
+    image.himl = picture.get();
+    image.margin = RECT{2, 0, 0, 0};
+    image.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
+    if (SendMessageA(button_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image))) picture_ = std::move(picture);
+}
+
 void ButtonPlus::AddDropDownItem(std::string key, std::string caption) {
     items_.push_back({std::move(key), std::move(caption)});
 }

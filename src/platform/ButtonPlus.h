@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ButtonPictures.h"
 #include "platform/Handles.h"
 
 namespace quorvex {
@@ -25,7 +26,7 @@ public:
         HFONT font = nullptr;
         bool latching = false;
         int dropDownId = 0;  // non-zero: add the drop-down part with this id
-        HICON picture = nullptr;
+        HICON picture = nullptr;  // shown instead of an empty caption
     };
 
     struct DropDownItem {
@@ -53,6 +54,10 @@ public:
 
     void Focus() { SetFocus(button_); }
 
+    // Shows a picture left of the caption where the system's buttons can
+    // (common controls 6); elsewhere the caption stands alone.
+    void SetPicture(UniqueImageList picture);
+
     void AddDropDownItem(std::string key, std::string caption);
     const std::vector<DropDownItem>& DropDownItems() const { return items_; }
 
@@ -65,6 +70,7 @@ private:
     HWND arrow_ = nullptr;
     bool latching_ = false;
     UniqueBitmap arrowBitmap_;
+    UniqueImageList picture_;
     std::vector<DropDownItem> items_;
 };
 
