@@ -13,6 +13,9 @@ namespace {
 // folders, Save asks before replacing a file; hidden files shown, no
 // read-only box.
 constexpr DWORD kDialogFlags = 0x10881806;
+#ifndef _WIN64
+static_assert(sizeof(OPENFILENAMEA) == 88, "the request record of Windows 2000 and later");
+#endif
 constexpr DWORD kFileBufferLength = 700;
 constexpr DWORD kTitleBufferLength = 260;
 

@@ -111,15 +111,23 @@ std::string ListFolderTree(const std::string& path, const std::string& rootPath,
     return text;
 }
 
+// Raises the listing flag for its scope, so that even a listing that fails
+// (out of memory) leaves the panes' change handling working.
+class RaisedListingFlag {
+public:
+    RaisedListingFlag() { Program().listingInProgress = true; }
+    ~RaisedListingFlag() { Lower(); }
+    RaisedListingFlag(const RaisedListingFlag&) = delete;
+    RaisedListingFlag& operator=(const RaisedListingFlag&) = delete;
+    void Lower() { Program().listingInProgress = false; }
+};
+
 // The text is built in memory and set once; the listing flag keeps the
 // pane's change handling out until it is there.
 void Quorvex::AddListing(const std::string& path, int index, const std::string& rootPath) {
-    Program().listingInProgress = true;
+    RaisedListingFlag flag;
     if (rootPath.empty()) SetWindowTextA(Textbox[index], "");
-    if (path.empty()) {
-        Program().listingInProgress = false;
-        return;
-    }
+    if (path.empty()) return;
     WaitCursor busy;
     std::string text = rootPath.empty() ? std::string() : WindowText(Textbox[index]);
     text += ListFolderTree(path, rootPath, [&] {
@@ -128,7 +136,7 @@ void Quorvex::AddListing(const std::string& path, int index, const std::string& 
                                       .title = "Compare Folders"}) == IDYES;
     });
     SetWindowTextA(Textbox[index], text.c_str());
-    Program().listingInProgress = false;
+    flag.Lower();
     Textbox_Change(index);
     Status[index].Tag = "contents of " + path;
 }
