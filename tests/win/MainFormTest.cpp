@@ -32,18 +32,6 @@ TEST_F(MainFormTest, StartsInTheEditViewWithThePromptInBothStatusBoxes) {
     EXPECT_FALSE(Checked(Item(control::kOptCaseSensitive)));
 }
 
-TEST_F(MainFormTest, ControlsCarryTheirCaptions) {
-    const std::pair<int, const char*> captions[] = {
-        {control::kBtnOpen, "Open..."},         {control::kBtnCopy + 1, "Copy"},
-        {control::kBtnSave, "Save..."},          {control::kCompareIt, "Show Similarities Only"},
-        {control::kCompareIt + 1, "Show Differences Only"}, {control::kControlFrame, "Compare these lists"},
-        {control::kOptionFrame, "Options"},      {control::kOptSync, "Sync scrolling"},
-        {control::kOptSort, "Sort results"},     {control::kOptCaseSensitive, "Case sensitive"},
-    };
-    for (const auto& [id, caption] : captions) EXPECT_EQ(TextOf(Item(id)), caption);
-    EXPECT_EQ(TextOf(Form()), "Quorvex");
-}
-
 TEST_F(MainFormTest, TextBoxesTakeTextsBeyondTheDefaultLimit) {
     Paste(Textbox(0), std::string(200000, 'x'));
     EXPECT_EQ(GetWindowTextLengthA(Textbox(0)), 200000);
