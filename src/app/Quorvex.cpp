@@ -49,7 +49,7 @@ bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 
 std::unique_ptr<Quorvex> Quorvex::Create(HINSTANCE instance) {
     if (!RegisterFormClass(instance, WindowProc)) return nullptr;
-    auto form = std::make_unique<Quorvex>(CreateKey{}, instance);
+    auto form = std::make_unique<Quorvex>(CreateKey{});
     form->twipsPerPixelX_ = MeasureTwipsPerPixel(LOGPIXELSX);
     form->twipsPerPixelY_ = MeasureTwipsPerPixel(LOGPIXELSY);
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;

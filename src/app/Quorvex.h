@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -55,7 +56,7 @@ private:
     };
 
 public:
-    Quorvex(CreateKey, HINSTANCE instance) : instance_(instance) {}
+    explicit Quorvex(CreateKey) {}
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -86,7 +87,6 @@ private:
     int PixelsX(float twips) const;
     int PixelsY(float twips) const;
 
-    HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     bool loaded_ = false;
     HWND lastFocus_ = nullptr;
