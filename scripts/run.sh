@@ -5,12 +5,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/setup-deps.sh
-for preset in win32 win64; do
-    cmake --preset "$preset" >/dev/null
-    cmake --build --preset "$preset"
-done
-scripts/wine-prefix.sh
+scripts/build.sh win32 win64
 . scripts/wine-env.sh
 . scripts/xvfb.sh
 

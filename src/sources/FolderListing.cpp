@@ -19,7 +19,6 @@ namespace {
 
 enum class Consent { NotAsked, Yes, No };
 
-
 bool IsDotEntry(const char* name) { return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')); }
 
 bool IsFolderEntry(const WIN32_FIND_DATAA& entry, const std::string& path) {
@@ -27,10 +26,6 @@ bool IsFolderEntry(const WIN32_FIND_DATAA& entry, const std::string& path) {
     // A link is a folder only when its target is one.
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 || IsFolder(path);
 }
-
-}  // namespace
-
-namespace {
 
 // Only links make a folder reachable twice. Until the walk meets one, it
 // just remembers the folders it listed; from the first link on it knows every

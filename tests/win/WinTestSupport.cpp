@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/WindowText.h"
+
 namespace quorvex::test {
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -22,11 +24,7 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 void PumpFor(DWORD milliseconds) { PumpUntil([] { return false; }, milliseconds); }
 
-std::string TextOf(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+std::string TextOf(HWND window) { return WindowText(window); }
 
 std::vector<std::string> ListItems(HWND listbox) {
     std::vector<std::string> items;
