@@ -1,5 +1,6 @@
 // Times the list sources under Wine: the folder walk and the whole AddListing
-// call on a tree, the reading of a list file and the whole OpenFile call.
+// call on a tree, the reading of a list file and the whole OpenFile call; and
+// a comparison of 100,000 items a pane through the form, result lists and all.
 // Run by scripts/bench-sources.sh, which makes the inputs and times `find` on
 // the same tree. Usage: sources_bench <folder> <list file>
 #include <windows.h>
@@ -12,9 +13,10 @@
 #include <thread>
 #include <vector>
 
+#include "app/ControlIds.h"
 #include "app/Quorvex.h"
 #include "platform/FileSystem.h"
-#include "sources/FolderWalk.h"
+#include "sources/FolderListing.h"
 #include "sources/ListText.h"
 
 namespace {
@@ -112,5 +114,19 @@ int main(int argc, char** argv) {
         quorvex::NormaliseLineEnds(file.bytes);
     });
     Report("OpenFile: the whole call", 1, [&] { form->OpenFile(list, 1); });
+
+    std::string left, right;
+    for (int i = 0; i < 100000; ++i) {
+        left += "file" + std::to_string(i) + ".txt\r\n";
+        right += "file" + std::to_string(i + 50000) + ".txt\r\n";
+    }
+    const auto pane = [&](int id) { return GetDlgItem(form->hWnd(), id); };
+    SetWindowTextA(pane(quorvex::control::kTextbox), left.c_str());
+    SetWindowTextA(pane(quorvex::control::kTextbox + 1), right.c_str());
+    Report("DoCompare: 100,000 items a pane, half of them shared", 3, [&] { form->DoCompare(); });
+    char counts[2][64] = {};
+    GetWindowTextA(pane(quorvex::control::kStatus), counts[0], 64);
+    GetWindowTextA(pane(quorvex::control::kStatus + 1), counts[1], 64);
+    std::printf("  (%s left, %s right)\n", counts[0], counts[1]);
     return 0;
 }

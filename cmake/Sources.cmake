@@ -7,6 +7,8 @@ set(QUORVEX_CORE_SOURCES
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
   src/window/MainLayout.cpp
+  src/window/ScrollRules.cpp
+  src/window/Twips.cpp
 )
 if(WIN32)
   # The system's lower-case mapping and collation of the ANSI code page.

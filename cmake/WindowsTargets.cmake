@@ -1,22 +1,24 @@
 # The Windows program: the forms and platform code in a library that the
 # executable and the tests under Wine share.
 add_library(quorvex_win STATIC
-  src/app/ProgramValues.cpp
   src/app/Quorvex.cpp
-  src/compare/CompareCommands.cpp
+  src/compare/ResultList.cpp
   src/platform/ButtonPictures.cpp
   src/platform/ButtonPlus.cpp
   src/platform/Clipboard.cpp
   src/platform/FileSystem.cpp
   src/platform/FramePlus.cpp
   src/platform/Help.cpp
+  src/platform/InstallPath.cpp
   src/platform/MessageBoxes.cpp
   src/platform/OpenSaveDialogs.cpp
+  src/platform/Window.cpp
   src/sources/FileLoading.cpp
   src/sources/FolderListing.cpp
   src/sources/PaneCommands.cpp
   src/sources/PaneStatus.cpp
-  src/window/MainWindowLayout.cpp
+  src/window/Subclass.cpp
+  src/window/SyncScrolling.cpp
 )
 target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 kernel32)
 

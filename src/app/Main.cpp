@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/Quorvex.h"
+#include "platform/Window.h"
 
 namespace quorvex {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 int Main(HINSTANCE instance) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = 8;
-    controls.dwICC = 0x200;  // ICC_USEREX_CLASSES
+    controls.dwICC = ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 
     auto form = Quorvex::Create(instance);
@@ -19,12 +20,7 @@ int Main(HINSTANCE instance) {
     form->Show();
 
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // Tab and the arrow keys move between the form's controls.
-        if (form->hWnd() != nullptr && IsDialogMessageA(form->hWnd(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchFormMessage(message);
     return static_cast<int>(message.wParam);
 }
 

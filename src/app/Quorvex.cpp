@@ -1,10 +1,17 @@
 #include "app/Quorvex.h"
 
 #include "app/ControlIds.h"
-#include "app/ProgramValues.h"
+#include "compare/ResultList.h"
+#include "platform/FileSystem.h"
 #include "platform/Handles.h"
 #include "platform/WindowText.h"
-#include "window/Twips.h"
+#include "sources/FileLoading.h"
+#include "sources/FolderListing.h"
+#include "sources/ItemCount.h"
+#include "sources/ListText.h"
+#include "sources/PaneCommands.h"
+#include "sources/PaneStatus.h"
+#include "window/ScrollRules.h"
 
 namespace quorvex {
 namespace {
@@ -15,85 +22,107 @@ constexpr UINT kTimerIntervalMs = 50;
 
 const char kStartPrompt[] = "Type a list or open a file or folder to compare";
 
-HMENU ControlId(int id) { return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)); }
-
-HFONT FormFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
-
-HWND CreateControl(HWND parent, DWORD exStyle, const char* className, const char* text, DWORD style, int id) {
-    HWND control = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
-                                   ControlId(id),
-                                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-    if (control) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
-    return control;
+TwipsPerPixel MeasureTwipsPerPixel() {
+    const WindowDC screen(nullptr);
+    const auto measure = [&](int axis) {
+        return static_cast<short>(TwipsPerPixelFor(screen.get() ? GetDeviceCaps(screen.get(), axis) : 96));
+    };
+    return {measure(LOGPIXELSX), measure(LOGPIXELSY)};
 }
 
-short MeasureTwipsPerPixel(int axis) {
-    WindowDC screen(nullptr);
-    return static_cast<short>(TwipsPerPixelFor(screen.get() ? GetDeviceCaps(screen.get(), axis) : 96));
-}
+bool IsChecked(HWND box) { return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-bool RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    if (wc.hIcon == nullptr) wc.hIcon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));  // IDI_APPLICATION
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));                      // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = Quorvex::kClassName;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
+// Raised for the listing's scope, so that even a listing that fails (out of
+// memory) leaves the pane's change handling working.
+class RaisedFlag {
+public:
+    explicit RaisedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RaisedFlag() { Lower(); }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+    void Lower() { flag_ = false; }
+
+private:
+    bool& flag_;
+};
 
 }  // namespace
 
 std::unique_ptr<Quorvex> Quorvex::Create(HINSTANCE instance) {
-    if (!RegisterFormClass(instance, WindowProc)) return nullptr;
     auto form = std::make_unique<Quorvex>(CreateKey{});
-    form->twipsPerPixelX_ = MeasureTwipsPerPixel(LOGPIXELSX);
-    form->twipsPerPixelY_ = MeasureTwipsPerPixel(LOGPIXELSY);
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT outer{0, 0, form->PixelsX(kDesignScaleWidth), form->PixelsY(kDesignScaleHeight)};
-    AdjustWindowRectEx(&outer, style, FALSE, 0);
-    HWND window = CreateWindowExA(0, kClassName, "Quorvex", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
-                                  form.get());
-    if (window == nullptr) return nullptr;
+    form->tpp_ = MeasureTwipsPerPixel();
+    if (!form->CreateForm({.className = kClassName,
+                           .caption = "Quorvex",
+                           .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                           .clientWidth = form->PixelsX(kDesignScaleWidth),
+                           .clientHeight = form->PixelsY(kDesignScaleHeight),
+                           .instance = instance}))
+        return nullptr;
     form->CreateControls();
     form->Form_Resize();
     return form;
 }
 
-Quorvex::~Quorvex() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+Quorvex::~Quorvex() { Destroy(); }
+
+void Quorvex::CreateControls() {
+    const HWND form = hWnd();
+    for (int i = 0; i < 2; ++i) {
+        Pane& pane = pane_[i];
+        pane.BtnOpen.Create({.parent = form, .id = control::kBtnOpen + i, .caption = "Open...",
+                             .dropDownId = control::kBtnOpenDropDown + i});
+        pane.BtnCopy.Create({.parent = form, .id = control::kBtnCopy + i, .caption = "Copy"});
+        pane.BtnSave.Create({.parent = form, .id = control::kBtnSave + i, .caption = "Save..."});
+        pane.BtnCopy.SetPicture(MakeButtonPicture(ButtonPicture::Copy));
+        pane.BtnSave.SetPicture(MakeButtonPicture(ButtonPicture::Save));
+        pane.Textbox = CreateChild({.parent = form, .className = "EDIT",
+                                    .style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                             ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                                    .exStyle = WS_EX_CLIENTEDGE, .id = control::kTextbox + i});
+        SendMessageA(pane.Textbox, EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
+        pane.Listbox = CreateChild({.parent = form, .className = "LISTBOX",
+                                    .style = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+                                    .exStyle = WS_EX_CLIENTEDGE, .id = control::kListbox + i});
+        pane.Status = CreateChild({.parent = form, .className = "EDIT",
+                                   .style = WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, .id = control::kStatus + i});
+        pane.StatusTimer.Attach(form, kStatusTimerId + i, kTimerIntervalMs);
+    }
+    SyncTimer.Attach(form, kSyncTimerId, kTimerIntervalMs);
+
+    // Places inside the frames, in twips relative to the frame.
+    const auto contain = [this](FramePlus& frame, HWND control, float left, float top, float width, float height) {
+        frame.Contain(control, PixelsX(left), PixelsY(top), PixelsX(width), PixelsY(height));
+    };
+    ControlFrame.Create(form, control::kControlFrame, "Compare these lists");
+    CompareIt[0].Create(
+        {.parent = form, .id = control::kCompareIt, .caption = "Show Similarities Only", .latching = true});
+    CompareIt[1].Create(
+        {.parent = form, .id = control::kCompareIt + 1, .caption = "Show Differences Only", .latching = true});
+    btnHelp.Create({.parent = form, .id = control::kBtnHelp, .caption = "", .accessibleName = "Help",
+                    .picture = static_cast<HICON>(LoadImageA(nullptr, IDI_QUESTION, IMAGE_ICON, 16, 16, LR_SHARED))});
+    contain(ControlFrame, CompareIt[0].hWnd(), 180, 360, 2355, 435);
+    contain(ControlFrame, CompareIt[1].hWnd(), 2640, 360, 2355, 435);
+    contain(ControlFrame, btnHelp.hWnd(), 5100, 360, 435, 435);
+
+    OptionFrame.Create(form, control::kOptionFrame, "Options");
+    const auto checkBox = [form](const char* caption, int id, bool checked) {
+        HWND box = CreateChild({.parent = form, .className = "BUTTON", .text = caption,
+                                .style = WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, .id = id});
+        SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        return box;
+    };
+    OptSync = checkBox("Sync scrolling", control::kOptSync, options_.sync);
+    OptSort = checkBox("Sort results", control::kOptSort, options_.sort);
+    OptCaseSensitive = checkBox("Case sensitive", control::kOptCaseSensitive, options_.caseSensitive);
+    contain(OptionFrame, OptSync, 180, 240, 1515, 255);
+    contain(OptionFrame, OptSort, 180, 480, 1515, 255);
+    contain(OptionFrame, OptCaseSensitive, 180, 720, 1515, 255);
 }
 
-LRESULT CALLBACK Quorvex::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<Quorvex*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->hwnd_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Quorvex*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (form == nullptr) return DefWindowProcA(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        form->hwnd_ = nullptr;
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return form->HandleMessage(message, wParam, lParam);
-    } catch (...) {
-        // A failing handler leaves the window as it was; nothing may unwind
-        // through the system's dispatch.
-        return 0;
-    }
-}
-
-LRESULT Quorvex::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> Quorvex::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+            if (!OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))) return std::nullopt;
             return 0;
         case WM_TIMER:
             OnTimer(wParam);
@@ -107,87 +136,41 @@ LRESULT Quorvex::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             RestoreFocus();
             return 0;
+        case WM_CLOSE:
+            Form_QueryUnload();
+            return std::nullopt;  // never refused: the default procedure destroys the window
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
         default:
-            return DefWindowProcA(hwnd_, message, wParam, lParam);
+            return std::nullopt;
     }
 }
 
-void Quorvex::CreateControls() {
-    for (int i = 0; i < 2; ++i) {
-        BtnOpen[i].Create({.parent = hwnd_, .id = control::kBtnOpen + i, .caption = "Open...", .font = FormFont(),
-                           .dropDownId = control::kBtnOpenDropDown + i});
-        BtnCopy[i].Create({.parent = hwnd_, .id = control::kBtnCopy + i, .caption = "Copy", .font = FormFont()});
-        BtnSave[i].Create({.parent = hwnd_, .id = control::kBtnSave + i, .caption = "Save...", .font = FormFont()});
-        BtnCopy[i].SetPicture(MakeButtonPicture(ButtonPicture::Copy));
-        BtnSave[i].SetPicture(MakeButtonPicture(ButtonPicture::Save));
-        Textbox[i] = CreateControl(hwnd_, WS_EX_CLIENTEDGE, "EDIT", "",
-                                   WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                       ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-                                   control::kTextbox + i);
-        SendMessageA(Textbox[i], EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
-        Listbox[i] = CreateControl(hwnd_, WS_EX_CLIENTEDGE, "LISTBOX", "",
-                                   WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, control::kListbox + i);
-        Status[i].hWnd = CreateControl(hwnd_, 0, "EDIT", "", WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL,
-                                       control::kStatus + i);
-        StatusTimer[i].Attach(hwnd_, kStatusTimerId + i, kTimerIntervalMs);
-    }
-    SyncTimer.Attach(hwnd_, kSyncTimerId, kTimerIntervalMs);
-
-    // Places inside the frames, in twips relative to the frame.
-    const auto contain = [this](FramePlus& frame, HWND control, float left, float top, float width, float height) {
-        frame.Contain(control, PixelsX(left), PixelsY(top), PixelsX(width), PixelsY(height));
-    };
-    ControlFrame.Create(hwnd_, control::kControlFrame, "Compare these lists", FormFont());
-    CompareIt[0].Create({.parent = hwnd_, .id = control::kCompareIt, .caption = "Show Similarities Only",
-                         .font = FormFont(), .latching = true});
-    CompareIt[1].Create({.parent = hwnd_, .id = control::kCompareIt + 1, .caption = "Show Differences Only",
-                         .font = FormFont(), .latching = true});
-    btnHelp.Create({.parent = hwnd_, .id = control::kBtnHelp, .caption = "", .accessibleName = "Help",
-                    .font = FormFont(),
-                    .picture = static_cast<HICON>(LoadImageA(nullptr, MAKEINTRESOURCEA(32514), IMAGE_ICON, 16, 16,
-                                                             LR_SHARED))});  // the system's question icon
-    contain(ControlFrame, CompareIt[0].hWnd(), 180, 360, 2355, 435);
-    contain(ControlFrame, CompareIt[1].hWnd(), 2640, 360, 2355, 435);
-    contain(ControlFrame, btnHelp.hWnd(), 5100, 360, 435, 435);
-
-    OptionFrame.Create(hwnd_, control::kOptionFrame, "Options", FormFont());
-    OptSync = CreateControl(hwnd_, 0, "BUTTON", "Sync scrolling", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                            control::kOptSync);
-    OptSort = CreateControl(hwnd_, 0, "BUTTON", "Sort results", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                            control::kOptSort);
-    OptCaseSensitive = CreateControl(hwnd_, 0, "BUTTON", "Case sensitive", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                                     control::kOptCaseSensitive);
-    SendMessageA(OptSync, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageA(OptSort, BM_SETCHECK, BST_CHECKED, 0);
-    contain(OptionFrame, OptSync, 180, 240, 1515, 255);
-    contain(OptionFrame, OptSort, 180, 480, 1515, 255);
-    contain(OptionFrame, OptCaseSensitive, 180, 720, 1515, 255);
-}
-
-void Quorvex::OnCommand(int id, int code, HWND control) {
+bool Quorvex::OnCommand(int id, int code, HWND control) {
     // A disabled button never reacts, even to a click sent as a message.
-    if (control != nullptr && !IsWindowEnabled(control)) return;
-    if (code != BN_CLICKED && code != EN_CHANGE) return;
+    if (control != nullptr && code == BN_CLICKED && !IsWindowEnabled(control)) return true;
     for (int i = 0; i < 2; ++i) {
-        if (code == EN_CHANGE && id == control::kTextbox + i) Textbox_Change(i);
+        if (id == control::kTextbox + i && code == EN_CHANGE) Textbox_Change(i);
         if (code != BN_CLICKED) continue;
         if (id == control::kCompareIt + i) CompareIt_Click(i);
         if (id == control::kBtnOpen + i) BtnOpen_Click(i);
         if (id == control::kBtnCopy + i) BtnCopy_Click(i);
         if (id == control::kBtnSave + i) BtnSave_Click(i);
         if (id == control::kBtnOpenDropDown + i) {
-            const std::string key = BtnOpen[i].ShowDropDown();
+            const std::string key = pane_[i].BtnOpen.ShowDropDown();
             if (!key.empty()) BtnOpen_DropDown(i, key);
         }
     }
+    if (code == BN_CLICKED && (control == OptSync || control == OptSort || control == OptCaseSensitive))
+        Option_Click(control);
+    return control != nullptr;
 }
 
 void Quorvex::OnTimer(UINT_PTR id) {
     for (int i = 0; i < 2; ++i)
-        if (id == StatusTimer[i].Id()) StatusTimer_Timer(i);
+        if (id == pane_[i].StatusTimer.Id()) StatusTimer_Timer(i);
+    if (id == SyncTimer.Id()) SyncTimer_Timer();
 }
 
 void Quorvex::OnActivate(bool active) {
@@ -201,49 +184,247 @@ void Quorvex::OnActivate(bool active) {
 // Focus returns to the control that had it when the window was deactivated.
 void Quorvex::RestoreFocus() {
     HWND target = lastFocus_;
-    if (target == nullptr || !IsChild(hwnd_, target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-        target = IsWindowVisible(Textbox[0]) ? Textbox[0] : Listbox[0];
+    if (target == nullptr || !IsChild(hWnd(), target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
+        target = IsWindowVisible(pane_[0].Textbox) ? pane_[0].Textbox : pane_[0].Listbox;
     SetFocus(target);
 }
 
 void Quorvex::Show() {
     if (!loaded_) {
         loaded_ = true;
-        Form_Load();
+        Initialize();  // the form's Load event
     }
-    ShowWindow(hwnd_, SW_SHOW);
-    UpdateWindow(hwnd_);
+    ShowWindow(hWnd(), SW_SHOW);
+    UpdateWindow(hWnd());
 }
 
-void Quorvex::Form_Load() { Initialize(); }
-
 void Quorvex::Initialize() {
-    Program().twipsPerPixelX = twipsPerPixelX_;
-    Program().twipsPerPixelY = twipsPerPixelY_;
+    SetScreenTwipsPerPixel(tpp_);
     CentreOnScreen();
-    if (GetWindowTextLengthA(Textbox[0]) == 0 && GetWindowTextLengthA(Textbox[1]) == 0) {
-        SetWindowTextA(Status[0].hWnd, kStartPrompt);
-        SetWindowTextA(Status[1].hWnd, WindowText(Status[0].hWnd).c_str());
+    if (GetWindowTextLengthA(pane_[0].Textbox) == 0 && GetWindowTextLengthA(pane_[1].Textbox) == 0) {
+        SetWindowTextA(pane_[0].Status, kStartPrompt);
+        SetWindowTextA(pane_[1].Status, WindowText(pane_[0].Status).c_str());
     }
-    for (int i = 0; i < 2; ++i) {
-        BtnOpen[i].AddDropDownItem("File", "Open File...");
-        BtnOpen[i].AddDropDownItem("Folder", "Open Folder...");
+    for (Pane& pane : pane_) {
+        pane.BtnOpen.AddDropDownItem("File", "Open File...");
+        pane.BtnOpen.AddDropDownItem("Folder", "Open Folder...");
     }
+    SubclassForm(hWnd(), true);
+    for (Pane& pane : pane_) Hook(pane.Textbox, TextboxWndProc);
+    // The result lists report their own scrolling and hand the wheel to the form.
+    for (Pane& pane : pane_) Hook(pane.Listbox, ListboxWndProc);
+}
+
+// The hooks go first, the form's own subclassing last, while the window is
+// still whole.
+void Quorvex::Form_QueryUnload() {
+    for (Pane& pane : pane_) Unhook(pane.Textbox);
+    for (Pane& pane : pane_) Unhook(pane.Listbox);
+    SubclassForm(hWnd(), false);
 }
 
 // Halves are taken in twips before the subtraction, then one move.
 void Quorvex::CentreOnScreen() {
     RECT outer{};
-    GetWindowRect(hwnd_, &outer);
-    const float formWidth = PixelsToTwips(outer.right - outer.left, twipsPerPixelX_);
-    const float formHeight = PixelsToTwips(outer.bottom - outer.top, twipsPerPixelY_);
-    const float screenWidth = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), twipsPerPixelX_);
-    const float screenHeight = PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), twipsPerPixelY_);
-    SetWindowPos(hwnd_, nullptr, PixelsX(screenWidth / 2 - formWidth / 2), PixelsY(screenHeight / 2 - formHeight / 2),
+    GetWindowRect(hWnd(), &outer);
+    const float formWidth = PixelsToTwips(outer.right - outer.left, tpp_.x);
+    const float formHeight = PixelsToTwips(outer.bottom - outer.top, tpp_.y);
+    const float screenWidth = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), tpp_.x);
+    const float screenHeight = PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), tpp_.y);
+    SetWindowPos(hWnd(), nullptr, PixelsX(screenWidth / 2 - formWidth / 2), PixelsY(screenHeight / 2 - formHeight / 2),
                  0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int Quorvex::PixelsX(float twips) const { return TwipsToPixels(twips, twipsPerPixelX_); }
-int Quorvex::PixelsY(float twips) const { return TwipsToPixels(twips, twipsPerPixelY_); }
+void Quorvex::Form_Resize() {
+    if (pane_[0].Textbox == nullptr) return;  // the first WM_SIZE comes before the controls
+    RECT client{};
+    GetClientRect(hWnd(), &client);
+    LayOutMainForm(layout_, PixelsToTwips(client.right, tpp_.x), PixelsToTwips(client.bottom, tpp_.y));
+    const auto pixels = [this](const RectTw& r) {
+        return RECT{PixelsX(r.left), PixelsY(r.top), PixelsX(r.width), PixelsY(r.height)};  // left, top, width, height
+    };
+    const auto place = [&](HWND control, const RectTw& r) {
+        const RECT p = pixels(r);
+        MoveWindow(control, p.left, p.top, p.right, p.bottom, TRUE);
+    };
+    for (int i = 0; i < 2; ++i) {
+        Pane& pane = pane_[i];
+        place(pane.Textbox, layout_.textbox[i]);
+        place(pane.Listbox, layout_.listbox[i]);
+        place(pane.Status, layout_.status[i]);
+        const RECT open = pixels(layout_.btnOpen[i]);
+        pane.BtnOpen.Move(open.left, open.top, open.right, open.bottom);
+        place(pane.BtnCopy.hWnd(), layout_.btnCopy[i]);
+        place(pane.BtnSave.hWnd(), layout_.btnSave[i]);
+    }
+    const RECT control = pixels(layout_.controlFrame), option = pixels(layout_.optionFrame);
+    ControlFrame.Move(control.left, control.top, control.right, control.bottom);
+    OptionFrame.Move(option.left, option.top, option.right, option.bottom);
+}
+
+void Quorvex::CompareIt_Click(int index) {
+    view_ = ViewAfterClick(view_, index);
+    ShowView();
+    if (ShowsResults(view_)) {
+        DoCompare();
+    } else {
+        for (Pane& pane : pane_) pane.StatusTimer.SetEnabled(true);
+    }
+    for (Pane& pane : pane_) pane.BtnOpen.SetEnabled(!ShowsResults(view_));
+    CompareIt[index].Focus();
+}
+
+// The latching buttons show the view; the panes show texts or result lists.
+void Quorvex::ShowView() {
+    CompareIt[0].SetPressed(view_ == View::Similarities);
+    CompareIt[1].SetPressed(view_ == View::Differences);
+    const bool results = ShowsResults(view_);
+    for (Pane& pane : pane_) ShowWindow(pane.Textbox, results ? SW_HIDE : SW_SHOW);
+    for (Pane& pane : pane_) ShowWindow(pane.Listbox, results ? SW_SHOW : SW_HIDE);
+}
+
+void Quorvex::Option_Click(HWND box) {
+    const bool checked = IsChecked(box);
+    if (box == OptSync) options_.sync = checked;
+    if (box == OptSort) options_.sort = checked;
+    if (box == OptCaseSensitive) options_.caseSensitive = checked;
+    if (box != OptSync) DoCompare();
+}
+
+void Quorvex::DoCompare() {
+    for (Pane& pane : pane_) SendMessageA(pane.Listbox, LB_RESETCONTENT, 0, 0);
+    kept_ = {};
+    try {
+        for (int i = 0; i < 2; ++i) kept_.texts[i] = WindowText(pane_[i].Textbox);
+        kept_.result = CompareLists(kept_.texts[0], kept_.texts[1],
+                                    {.mode = ModeOf(view_),
+                                     .caseRule = options_.caseSensitive ? CaseRule::Folded : CaseRule::Exact,
+                                     .sort = options_.sort});
+        FillResultList(pane_[0].Listbox, kept_.result.left);
+        FillResultList(pane_[1].Listbox, kept_.result.right);
+    } catch (const std::exception&) {
+        // Out of memory for the lists: the panes show and count what was kept.
+    }
+    SetWindowTextA(pane_[0].Status, ItemsText(static_cast<std::int64_t>(kept_.result.left.size())).c_str());
+    SetWindowTextA(pane_[1].Status, ItemsText(static_cast<std::int64_t>(kept_.result.right.size())).c_str());
+}
+
+void Quorvex::Textbox_Change(int index) {
+    Pane& pane = pane_[index];
+    if (pane.listingInProgress) return;
+    if (GetWindowTextLengthA(pane.Textbox) == 0) pane.sourceLabel.clear();
+    pane.StatusTimer.SetEnabled(false);
+    pane.StatusTimer.SetEnabled(true);
+}
+
+void Quorvex::StatusTimer_Timer(int index) {
+    Pane& pane = pane_[index];
+    pane.StatusTimer.SetEnabled(false);
+    SetWindowTextA(pane.Status, StatusText(CountItems(pane.Textbox), pane.sourceLabel).c_str());
+}
+
+void Quorvex::OpenFile(const std::string& filename, int index) {
+    const auto text = LoadListFile(hWnd(), filename);
+    if (!text) return;
+    SetWindowTextA(pane_[index].Textbox, text->c_str());
+    Textbox_Change(index);  // a multi-line text box reports no change of its own for a whole new text
+    pane_[index].sourceLabel = filename;
+}
+
+// The text is built in memory and set once; the pane's listing flag keeps
+// its change handling out until it is there.
+void Quorvex::AddListing(const std::string& path, int index, const std::string& rootPath) {
+    Pane& pane = pane_[index];
+    RaisedFlag listing(pane.listingInProgress);
+    if (rootPath.empty()) SetWindowTextA(pane.Textbox, "");
+    if (path.empty()) return;
+    WaitCursor busy;
+    std::string text = rootPath.empty() ? std::string() : WindowText(pane.Textbox);
+    text += ListFolderTree(path, rootPath, [&] { return AskIncludeSubfolders(hWnd(), path); });
+    SetWindowTextA(pane.Textbox, text.c_str());
+    listing.Lower();
+    Textbox_Change(index);
+    pane.sourceLabel = "contents of " + path;
+}
+
+bool Quorvex::ListingInProgress() const { return pane_[0].listingInProgress || pane_[1].listingInProgress; }
+
+std::string Quorvex::PaneContent(int index) const {
+    if (!ShowsResults(view_)) return WindowText(pane_[index].Textbox);
+    return ResultContent(index == 0 ? kept_.result.left : kept_.result.right);
+}
+
+void Quorvex::BtnOpen_Click(int index) {
+    const std::string path = AskFileToOpen(hWnd(), pane_[OtherPane(index)].sourceLabel);
+    if (!path.empty()) OpenFile(path, index);
+}
+
+// "Folder" opens the folder picker, which is not built yet.
+void Quorvex::BtnOpen_DropDown(int index, const std::string& key) {
+    if (key == "File") BtnOpen_Click(index);
+}
+
+void Quorvex::BtnCopy_Click(int index) { CopyContent(hWnd(), PaneContent(index)); }
+
+void Quorvex::BtnSave_Click(int index) {
+    const std::string content = PaneContent(index);
+    const std::string path = AskFileToSave(hWnd(), content, pane_[OtherPane(index)].sourceLabel);
+    if (!path.empty()) SaveFile(path, content);
+}
+
+// No line end is added: a list saved and opened again is the same list, and
+// result lists already end every item with CR LF. A failed write leaves any
+// earlier file whole.
+void Quorvex::SaveFile(const std::string& filename, const std::string& content) {
+    WriteFileReplacing(filename, content);
+}
+
+int Quorvex::PaneOf(HWND control) const {
+    return control == pane_[1].Textbox || control == pane_[1].Listbox ? 1 : 0;
+}
+
+void Quorvex::TextboxScrolled(HWND textbox) {
+    if (!options_.sync || ListingInProgress()) return;
+    // A second scroll before the tick takes the lead: the last one wins.
+    SyncTimer.Tag = std::to_string(PaneOf(textbox));
+    SyncTimer.SetEnabled(true);
+}
+
+void Quorvex::SyncTimer_Timer() {
+    SyncTimer.SetEnabled(false);
+    if (SyncTimer.Tag == "0" || SyncTimer.Tag == "1") Sync(SyncTimer.Tag == "1" ? 1 : 0);
+}
+
+void Quorvex::Sync(int pane) {
+    const int other = OtherPane(pane);
+    if (ShowsResults(view_))
+        SyncListboxes(pane_[pane].Listbox, pane_[other].Listbox);
+    else
+        SyncTextboxes(pane_[pane].Textbox, pane_[other].Textbox);
+}
+
+void Quorvex::ListboxScrolled(HWND listbox) {
+    if (options_.sync) Sync(PaneOf(listbox));
+}
+
+void Quorvex::TextboxKeyDown(HWND textbox, int keyCode, int shift) {
+    if (IsSelectAllKey(keyCode, shift)) SendMessageA(textbox, EM_SETSEL, 0, GetWindowTextLengthA(textbox));
+}
+
+void Quorvex::MouseWheel(int& Wheel, int& WheelKey) {
+    const int step = WheelStep(WheelKey);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    RECT outer{};
+    GetWindowRect(hWnd(), &outer);
+    const int pane = WheelPane(pointer.x, PixelsToTwips(outer.left, tpp_.x), layout_.listbox[1].left, tpp_.x);
+    const HWND list = pane_[pane].Listbox;
+    const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    const int wanted = WheelTopIndex(top, Wheel, step);
+    if (wanted == top) return;
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(wanted), 0);
+    // The other list follows a wheel scroll as it follows the scroll bar.
+    if (SendMessageA(list, LB_GETTOPINDEX, 0, 0) != top) ListboxScrolled(list);
+}
 
 }  // namespace quorvex

@@ -1,105 +1,119 @@
-// The main form: two panes, each with its list text box, result list box,
-// status box and Open/Copy/Save buttons; the compare buttons and the options
-// along the bottom.
+// The main form: two panes side by side, the compare buttons and the options
+// along the bottom. Its handlers read the controls, call the routines of
+// compare/, sources/ and window/, and write the controls.
 #pragma once
 
 #include <windows.h>
 
 #include <array>
-#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "app/Pane.h"
+#include "compare/CompareEngine.h"
+#include "compare/CompareView.h"
 #include "platform/ButtonPlus.h"
 #include "platform/FramePlus.h"
 #include "platform/Timer.h"
+#include "platform/Window.h"
 #include "window/MainLayout.h"
+#include "window/Subclass.h"
+#include "window/SyncScrolling.h"
+#include "window/Twips.h"
 
 namespace quorvex {
 
-// A pane's one-line status; its tag holds the pane's source label.
-struct StatusBox {
-    HWND hWnd = nullptr;
-    std::string Tag;
-};
+class Quorvex final : public Window, public SubclassedForm, public ScrollingPanes {
+    struct CreateKey {
+        explicit CreateKey() = default;
+    };
 
-class Quorvex {
 public:
     static constexpr const char* kClassName = "QuorvexMainForm";
 
-    // Creates the form's window, hidden, with every control at its design
-    // place. Null when the window cannot be created.
+    // The form's window, hidden, with every control at its design place;
+    // null when the window cannot be created.
     static std::unique_ptr<Quorvex> Create(HINSTANCE instance);
-    ~Quorvex();
-    Quorvex(const Quorvex&) = delete;
-    Quorvex& operator=(const Quorvex&) = delete;
-
-    HWND hWnd() const { return hwnd_; }
+    explicit Quorvex(CreateKey) {}
+    ~Quorvex() override;
 
     // Loads the form (its Load event runs Initialize) and shows it.
     void Show();
 
     void Initialize();
     void DoCompare();
-
-    // Fills pane `index` with the listing of a folder (see FolderListing.cpp);
-    // callers pass an empty root.
+    // Fills pane `index` with a folder's listing; callers pass an empty root.
     void AddListing(const std::string& path, int index, const std::string& rootPath);
-    // Fills pane `index` with a text file's contents.
     void OpenFile(const std::string& filename, int index);
-    // Writes a pane's content to a text file.
+    // Writes the content exactly as given (see the definition).
     void SaveFile(const std::string& filename, const std::string& content);
+    // Brings the other pane to the first line of pane `pane`.
+    void Sync(int pane);
+
+    int MinTrackX() const override { return 530; }
+    int MinTrackY() const override { return 320; }
+    int MaxTrackX(int& Default) const override { return Default; }
+    int MaxTrackY(int& Default) const override { return Default; }
+    bool HasResizeHandle() const override { return false; }
+    std::optional<PointTw> GetResizeHandle() const override { return std::nullopt; }
+    void MouseWheel(int& Wheel, int& WheelKey) override;
 
 private:
-    struct CreateKey {
-        explicit CreateKey() = default;
+    // The options of the "Options" frame, drawn by its check boxes.
+    struct Options {
+        bool sync = true;
+        bool sort = true;
+        bool caseSensitive = false;
+    };
+    // The texts compared last and the items each side kept, which view them.
+    struct Comparison {
+        std::array<std::string, 2> texts;
+        CompareResult result;
     };
 
-public:
-    explicit Quorvex(CreateKey) {}
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void TextboxScrolled(HWND textbox) override;
+    void TextboxKeyDown(HWND textbox, int keyCode, int shift) override;
+    void ListboxScrolled(HWND listbox) override;
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    void OnCommand(int id, int code, HWND control);
+    bool OnCommand(int id, int code, HWND control);
     void OnTimer(UINT_PTR id);
     void OnActivate(bool active);
     void RestoreFocus();
-
-    // Events of the form and its controls.
-    void Form_Load();
     void Form_Resize();
+    void Form_QueryUnload();
+
     void CompareIt_Click(int index);
+    void Option_Click(HWND box);
     void BtnOpen_Click(int index);
     void BtnOpen_DropDown(int index, const std::string& key);
     void BtnCopy_Click(int index);
     void BtnSave_Click(int index);
     void Textbox_Change(int index);
     void StatusTimer_Timer(int index);
+    void SyncTimer_Timer();
 
-    bool ResultsShown() const;
+    void ShowView();
+    bool ListingInProgress() const;
+    int PaneOf(HWND control) const;
+    // What Copy and Save take: the kept result while results are shown,
+    // otherwise the text.
     std::string PaneContent(int index) const;
-    bool ConfirmSameFile();
-
     void CentreOnScreen();
-    void ApplyLayout();
-    int PixelsX(float twips) const;
-    int PixelsY(float twips) const;
+    int PixelsX(float twips) const { return TwipsToPixels(twips, tpp_.x); }
+    int PixelsY(float twips) const { return TwipsToPixels(twips, tpp_.y); }
 
-    HWND hwnd_ = nullptr;
     bool loaded_ = false;
     HWND lastFocus_ = nullptr;
-    short twipsPerPixelX_ = 15;
-    short twipsPerPixelY_ = 15;
+    TwipsPerPixel tpp_;
     MainLayout layout_ = DesignLayout();
+    View view_ = View::Edit;
+    Options options_;
+    Comparison kept_;
 
-    std::array<HWND, 2> Textbox{};
-    std::array<HWND, 2> Listbox{};
-    std::array<StatusBox, 2> Status{};
-    std::array<ButtonPlus, 2> BtnOpen;
-    std::array<ButtonPlus, 2> BtnCopy;
-    std::array<ButtonPlus, 2> BtnSave;
+    std::array<Pane, 2> pane_;
     std::array<ButtonPlus, 2> CompareIt;
     ButtonPlus btnHelp;
     HWND OptSync = nullptr;
@@ -107,11 +121,7 @@ private:
     HWND OptCaseSensitive = nullptr;
     FramePlus ControlFrame;
     FramePlus OptionFrame;
-    std::array<Timer, 2> StatusTimer;
     Timer SyncTimer;
 };
-
-// The pane's item count from a multi-line text box's line count and text.
-std::int64_t CountItems(HWND box);
 
 }  // namespace quorvex

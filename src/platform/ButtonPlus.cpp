@@ -1,5 +1,7 @@
 #include "platform/ButtonPlus.h"
 
+#include "platform/Window.h"
+
 namespace quorvex {
 namespace {
 
@@ -13,12 +15,9 @@ HBITMAP CreateArrowBitmap() {
     return CreateBitmap(7, 7, 1, 1, rows);
 }
 
-HWND CreateButton(HWND parent, int id, const char* text, DWORD style, HFONT font) {
-    HWND button = CreateWindowExA(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | style, 0, 0,
-                                  0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                  reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-    if (button && font) SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return button;
+HWND CreateButton(HWND parent, int id, const char* text, DWORD style) {
+    return CreateChild({.parent = parent, .className = "BUTTON", .text = text,
+                        .style = WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | style, .id = id});
 }
 
 }  // namespace
@@ -32,12 +31,12 @@ bool ButtonPlus::Create(const CreateArgs& args) {
         style |= BS_ICON;
         text = args.accessibleName ? args.accessibleName : "";
     }
-    button_ = CreateButton(args.parent, args.id, text, style, args.font);
+    button_ = CreateButton(args.parent, args.id, text, style);
     if (button_ == nullptr) return false;
     if (args.picture != nullptr && (style & BS_ICON))
         SendMessageA(button_, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(args.picture));
     if (args.dropDownId != 0) {
-        arrow_ = CreateButton(args.parent, args.dropDownId, "More choices", BS_PUSHBUTTON | BS_BITMAP, args.font);
+        arrow_ = CreateButton(args.parent, args.dropDownId, "More choices", BS_PUSHBUTTON | BS_BITMAP);
         arrowBitmap_.reset(CreateArrowBitmap());
         if (arrow_ && arrowBitmap_)
             SendMessageA(arrow_, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(arrowBitmap_.get()));

@@ -23,7 +23,6 @@ public:
         int id = 0;
         const char* caption = "";
         const char* accessibleName = nullptr;  // for a button that shows no caption
-        HFONT font = nullptr;
         bool latching = false;
         int dropDownId = 0;  // non-zero: add the drop-down part with this id
         HICON picture = nullptr;  // shown instead of an empty caption

@@ -1,12 +1,12 @@
 #include "platform/FramePlus.h"
 
+#include "platform/Window.h"
+
 namespace quorvex {
 
-bool FramePlus::Create(HWND parent, int id, const char* caption, HFONT font) {
-    frame_ = CreateWindowExA(WS_EX_TRANSPARENT, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_GROUP | BS_GROUPBOX, 0, 0,
-                             0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE)), nullptr);
-    if (frame_ && font) SendMessageA(frame_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+bool FramePlus::Create(HWND parent, int id, const char* caption) {
+    frame_ = CreateChild({.parent = parent, .className = "BUTTON", .text = caption,
+                          .style = WS_VISIBLE | WS_GROUP | BS_GROUPBOX, .exStyle = WS_EX_TRANSPARENT, .id = id});
     return frame_ != nullptr;
 }
 

@@ -16,7 +16,7 @@ public:
     FramePlus(const FramePlus&) = delete;
     FramePlus& operator=(const FramePlus&) = delete;
 
-    bool Create(HWND parent, int id, const char* caption, HFONT font);
+    bool Create(HWND parent, int id, const char* caption);
     HWND hWnd() const { return frame_; }
 
     // Places `control` at left, top (pixels, relative to the frame) with the

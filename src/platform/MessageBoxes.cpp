@@ -1,6 +1,6 @@
 #include "platform/MessageBoxes.h"
 
-#include "app/ProgramValues.h"
+#include "platform/InstallPath.h"
 #include "platform/Help.h"
 
 namespace quorvex {

@@ -1,7 +1,7 @@
-// A pane filled from a text file: every byte one character of the ANSI code
-// page, line feeds made CR LF when the file has no carriage return at all.
-#include "app/ProgramValues.h"
-#include "app/Quorvex.h"
+#include "sources/FileLoading.h"
+
+#include <cstdint>
+
 #include "platform/FileSystem.h"
 #include "platform/Handles.h"
 #include "platform/MessageBoxes.h"
@@ -17,22 +17,18 @@ const char kLargeFileWarning[] =
 
 }  // namespace
 
-void Quorvex::OpenFile(const std::string& filename, int index) {
+std::optional<std::string> LoadListFile(HWND owner, const std::string& filename) {
     // The question needs the length; a file that cannot be measured is read
     // (or found missing) without it.
     const auto length = FileLength(filename);
     if (length && *length > kLargeFileBytes &&
-        ShowMessageBox(hwnd_, {.text = kLargeFileWarning, .style = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON1}) !=
+        ShowMessageBox(owner, {.text = kLargeFileWarning, .style = MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON1}) !=
             IDYES)
-        return;
+        return std::nullopt;
     WaitCursor busy;
-    // A file that cannot be opened gives the empty text; a read that fails
-    // part-way gives what was read.
     ReadResult file = ReadWholeFile(filename);
     NormaliseLineEnds(file.bytes);
-    SetWindowTextA(Textbox[index], file.bytes.c_str());
-    Textbox_Change(index);  // a multi-line text box reports no change of its own for a whole new text
-    Status[index].Tag = filename;
+    return std::move(file.bytes);
 }
 
 }  // namespace quorvex

@@ -1,17 +1,12 @@
-// A pane filled with a folder's listing: one line per entry, files and
-// folders alike ("name", "folder\"), and on request the entries of every
-// subfolder, written relative to the top folder ("\S\c.txt", "\S\U\").
+#include "sources/FolderListing.h"
+
 #include <set>
 #include <vector>
 
-#include "app/ProgramValues.h"
-#include "app/Quorvex.h"
 #include "compare/TextRoutines.h"
 #include "platform/FileSystem.h"
 #include "platform/Handles.h"
 #include "platform/MessageBoxes.h"
-#include "platform/WindowText.h"
-#include "sources/FolderWalk.h"
 #include "sources/ListText.h"
 
 namespace quorvex {
@@ -106,34 +101,10 @@ std::string ListFolderTree(const std::string& path, const std::string& rootPath,
     return text;
 }
 
-// Raises the listing flag for its scope, so that even a listing that fails
-// (out of memory) leaves the panes' change handling working.
-class RaisedListingFlag {
-public:
-    RaisedListingFlag() { Program().listingInProgress = true; }
-    ~RaisedListingFlag() { Lower(); }
-    RaisedListingFlag(const RaisedListingFlag&) = delete;
-    RaisedListingFlag& operator=(const RaisedListingFlag&) = delete;
-    void Lower() { Program().listingInProgress = false; }
-};
-
-// The text is built in memory and set once; the listing flag keeps the
-// pane's change handling out until it is there.
-void Quorvex::AddListing(const std::string& path, int index, const std::string& rootPath) {
-    RaisedListingFlag flag;
-    if (rootPath.empty()) SetWindowTextA(Textbox[index], "");
-    if (path.empty()) return;
-    WaitCursor busy;
-    std::string text = rootPath.empty() ? std::string() : WindowText(Textbox[index]);
-    text += ListFolderTree(path, rootPath, [&] {
-        return ShowMessageBox(hwnd_, {.text = SubfolderQuestion(path),
-                                      .style = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1,
-                                      .title = "Compare Folders"}) == IDYES;
-    });
-    SetWindowTextA(Textbox[index], text.c_str());
-    flag.Lower();
-    Textbox_Change(index);
-    Status[index].Tag = "contents of " + path;
+bool AskIncludeSubfolders(HWND owner, const std::string& folder) {
+    return ShowMessageBox(owner, {.text = SubfolderQuestion(folder),
+                                  .style = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1,
+                                  .title = "Compare Folders"}) == IDYES;
 }
 
 }  // namespace quorvex

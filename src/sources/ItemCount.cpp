@@ -14,4 +14,12 @@ std::int64_t ItemCountFromLines(std::int64_t lineCount, std::string_view text) {
     return count;
 }
 
+std::string ItemsText(std::int64_t count) { return std::to_string(count) + " items"; }
+
+std::string StatusText(std::int64_t count, const std::string& sourceLabel) {
+    std::string text = ItemsText(count);
+    if (!sourceLabel.empty()) text += " - " + sourceLabel;
+    return text;
+}
+
 }  // namespace quorvex

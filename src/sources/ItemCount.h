@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quorvex {
@@ -10,5 +11,11 @@ namespace quorvex {
 // one line). Line ends at the end of the text and empty lines between two line
 // ends are not items; a line of blanks is. Never negative.
 std::int64_t ItemCountFromLines(std::int64_t lineCount, std::string_view text);
+
+// "N items", plain digits and no singular form.
+std::string ItemsText(std::int64_t count);
+
+// A pane's status line: the count, then " - " and the source label if any.
+std::string StatusText(std::int64_t count, const std::string& sourceLabel);
 
 }  // namespace quorvex

@@ -32,6 +32,18 @@ std::string ListingPrefix(std::string_view folder, std::string_view root) {
     return prefix;
 }
 
+std::string ResultContent(const std::vector<std::string_view>& items) {
+    std::size_t size = 0;
+    for (const auto item : items) size += item.size() + 2;
+    std::string content;
+    content.reserve(size);
+    for (const auto item : items) {
+        content += item;
+        content += "\r\n";
+    }
+    return content;
+}
+
 std::string SubfolderQuestion(std::string_view folder) {
     std::string text = "The folder:\r\n\r\n";
     text += folder;

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvex {
 
@@ -15,6 +16,10 @@ void NormaliseLineEnds(std::string& text);
 // `root` of a listing: "\", its path below the top folder, "\". Empty for the
 // top folder itself (an empty root).
 std::string ListingPrefix(std::string_view folder, std::string_view root);
+
+// A result list as Copy and Save take it: every item followed by CR LF, the
+// last one too.
+std::string ResultContent(const std::vector<std::string_view>& items);
 
 // The question asked before a listing includes the subfolders of `folder`.
 std::string SubfolderQuestion(std::string_view folder);

@@ -19,4 +19,14 @@ inline int TwipsToPixels(float twips, int twipsPerPixel) {
 
 inline float PixelsToTwips(int pixels, int twipsPerPixel) { return static_cast<float>(pixels) * twipsPerPixel; }
 
+struct TwipsPerPixel {
+    short x = 15;
+    short y = 15;
+};
+
+// The screen's, measured once at start-up by the main form and read by both
+// forms.
+TwipsPerPixel ScreenTwipsPerPixel();
+void SetScreenTwipsPerPixel(TwipsPerPixel value);
+
 }  // namespace quorvex

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "MainFormFixture.h"
-#include "app/ProgramValues.h"
+#include "window/Twips.h"
 
 namespace quorvex::test {
 namespace {
@@ -46,7 +46,7 @@ TEST_F(MainFormTest, OpensCentredOnTheScreen) {
 }
 
 TEST_F(MainFormTest, LaysOutThePanesForTheWindowsSize) {
-    if (Program().twipsPerPixelX != 15 || Program().twipsPerPixelY != 15) GTEST_SKIP() << "expects 96 dpi";
+    if (ScreenTwipsPerPixel().x != 15 || ScreenTwipsPerPixel().y != 15) GTEST_SKIP() << "expects 96 dpi";
     // An inner size of 522 x 295 pixels is 7830 x 4425 twips.
     RECT outer{0, 0, 522, 295};
     AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(Form(), GWL_STYLE)), FALSE, 0);
@@ -85,6 +85,7 @@ TEST_F(MainFormTest, LaysOutThePanesForTheWindowsSize) {
 }
 
 TEST_F(MainFormTest, MinimizingKeepsThePanesAndRestoringLaysOutAgain) {
+    SetWindowPos(Form(), nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
     const RECT before = ClientRectOf(Textbox(1));
     ShowWindow(Form(), SW_MINIMIZE);  // the resize comes within the call
     const RECT minimized = ClientRectOf(Textbox(1));
@@ -94,6 +95,70 @@ TEST_F(MainFormTest, MinimizingKeepsThePanesAndRestoringLaysOutAgain) {
     const RECT restored = ClientRectOf(Textbox(1));
     EXPECT_EQ(restored.left, before.left);
     EXPECT_EQ(restored.bottom, before.bottom);
+}
+
+TEST_F(MainFormTest, CannotBeMadeSmallerThanItsMinimumTrackSize) {
+    SetWindowPos(Form(), nullptr, 0, 0, 200, 120, SWP_NOMOVE | SWP_NOZORDER);
+    RECT r{};
+    GetWindowRect(Form(), &r);
+    EXPECT_EQ(r.right - r.left, 530 - 8 + 2 * GetSystemMetrics(SM_CXFRAME));
+    EXPECT_EQ(r.bottom - r.top, 320 - 25 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME));
+    // Growing is limited by the system only.
+    SetWindowPos(Form(), nullptr, 0, 0, 1200, 1000, SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(Form(), &r);
+    EXPECT_EQ(r.right - r.left, 1200);
+    EXPECT_EQ(r.bottom - r.top, 1000);
+}
+
+TEST_F(MainFormTest, KeysInAPaneEditItsTextAndTabMovesTheFocus) {
+    SetForegroundWindow(Form());
+    SetFocus(Textbox(0));
+    for (WORD key : {'A', 'B', 'C'}) PressKey(key);
+    PressKey(VK_TAB);
+    EXPECT_EQ(GetFocus(), BtnOpen(1));  // the next control in the tab order, out of the pane
+    PressKey('D');
+    PressKey(VK_TAB, {VK_SHIFT});
+    ASSERT_EQ(GetFocus(), Textbox(0));
+    // Back in the pane the caret stands where it was and nothing is selected,
+    // so typing does not replace the list.
+    DWORD start = 0, end = 0;
+    SendMessageA(Textbox(0), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 3u);
+    EXPECT_EQ(end, 3u);
+    PressKey(VK_RETURN);
+    PressKey('E');
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(IsWindow(Form()));
+    EXPECT_EQ(TextOf(Textbox(0)), "abc\r\ne");
+}
+
+TEST_F(MainFormTest, CtrlAAloneSelectsThePanesWholeText) {
+    SetForegroundWindow(Form());
+    Paste(Textbox(1), "one\r\ntwo");
+    SetFocus(Textbox(1));
+    SendMessageA(Textbox(1), EM_SETSEL, 2, 2);
+    PressKey('A', {VK_CONTROL, VK_SHIFT});
+    DWORD start = 0, end = 0;
+    SendMessageA(Textbox(1), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, 0u);
+    PressKey('A', {VK_CONTROL});
+    SendMessageA(Textbox(1), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 8u);
+}
+
+TEST_F(MainFormTest, ReactivationGivesTheFocusBackToTheControlThatHadIt) {
+    SetForegroundWindow(Form());
+    SetFocus(Textbox(1));
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                 nullptr, nullptr, nullptr);
+    SetForegroundWindow(other);
+    PumpFor(0);
+    EXPECT_NE(GetFocus(), Textbox(1));
+    SetForegroundWindow(Form());
+    PumpFor(0);
+    EXPECT_EQ(GetFocus(), Textbox(1));
+    DestroyWindow(other);
 }
 
 TEST_F(MainFormTest, OpenDropDownOffersFileAndFolder) {

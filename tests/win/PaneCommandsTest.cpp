@@ -1,6 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
+#include "platform/FileSystem.h"
 #include "platform/OpenSaveDialogs.h"
 
 namespace quorvex::test {
@@ -93,10 +94,10 @@ TEST_F(PaneCommands, SaveWritesTheTextOrTheResultListAsItIs) {
     Paste(Textbox(1), "a");
     const std::string typed = folder_.Path() + "\\saved";  // the dialog adds .txt
     ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, typed}});
-    EXPECT_EQ(ReadFile(typed + ".txt"), "b\r\na");
+    EXPECT_EQ(ReadWholeFile(typed + ".txt").bytes, "b\r\na");
     ClickCompare(1);
     ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, typed + ".txt"}, {kSaveTitle, IDYES}});
-    EXPECT_EQ(ReadFile(typed + ".txt"), "b\r\n");
+    EXPECT_EQ(ReadWholeFile(typed + ".txt").bytes, "b\r\n");
     EXPECT_TRUE(IsNewComdlg());
 }
 
@@ -105,9 +106,9 @@ TEST_F(PaneCommands, SavingOverTheFileOfTheOtherPaneAsksFirst) {
     form_->OpenFile(path, 1);
     Paste(Textbox(0), "new");
     ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, path}, {kSaveTitle, IDYES}, {"Quorvex", IDNO}});
-    EXPECT_EQ(ReadFile(path), "original");
+    EXPECT_EQ(ReadWholeFile(path).bytes, "original");
     ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, path}, {kSaveTitle, IDYES}, {"Quorvex", IDYES}});
-    EXPECT_EQ(ReadFile(path), "new");
+    EXPECT_EQ(ReadWholeFile(path).bytes, "new");
 }
 
 }  // namespace

@@ -1,19 +1,23 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "app/ProgramValues.h"
 
 namespace quorvex::test {
 namespace {
 
 using PaneStatus = MainFormTest;
 
-TEST_F(PaneStatus, TypingWritesTheCountOnlyWhenTheTimerFires) {
-    Type(Textbox(1), "one\r\ntwo\r\n");
-    // The change only restarted the timer; its tick has not run yet.
-    EXPECT_EQ(TextOf(Status(1)), "Type a list or open a file or folder to compare");
+const char kPrompt[] = "Type a list or open a file or folder to compare";
+
+TEST_F(PaneStatus, EachChangeStartsTheIntervalAnew) {
+    Type(Textbox(1), "one\r\n");
+    EXPECT_EQ(TextOf(Status(1)), kPrompt);  // the tick has not run yet
+    Sleep(80);                               // the first interval is over, its tick still queued
+    Type(Textbox(1), "two");
+    PumpFor(0);
+    EXPECT_EQ(TextOf(Status(1)), kPrompt);
     EXPECT_TRUE(StatusBecomes(1, "2 items"));
-    EXPECT_EQ(TextOf(Status(0)), "Type a list or open a file or folder to compare");
+    EXPECT_EQ(TextOf(Status(0)), kPrompt);
 }
 
 TEST_F(PaneStatus, CountsItemsAsTheTextBoxShowsThem) {
@@ -25,22 +29,16 @@ TEST_F(PaneStatus, CountsItemsAsTheTextBoxShowsThem) {
     }
 }
 
-TEST_F(PaneStatus, AnEmptiedPaneCountsOneItem) {
-    Paste(Textbox(0), "a\r\nb");
-    ASSERT_TRUE(StatusBecomes(0, "2 items"));
+TEST_F(PaneStatus, AnEmptiedPaneCountsOneItemAndForgetsItsSource) {
+    TempFolder folder;
+    const std::string path = folder.Write("list.txt", "a\r\nb");
+    form_->OpenFile(path, 0);
+    ASSERT_TRUE(StatusBecomes(0, "2 items - " + path));
     Paste(Textbox(0), "");
     EXPECT_TRUE(StatusBecomes(0, "1 items"));
-}
-
-TEST_F(PaneStatus, ChangesDuringAListingStartNoTimer) {
-    Program().listingInProgress = true;
-    Paste(Textbox(0), "a\r\nb");
-    Program().listingInProgress = false;
-    // The right pane's timer starts later; once it has fired, a timer of the
-    // left pane would have fired too.
-    Type(Textbox(1), "c");
-    ASSERT_TRUE(StatusBecomes(1, "1 items"));
-    EXPECT_EQ(TextOf(Status(0)), "Type a list or open a file or folder to compare");
+    Type(Textbox(0), "c");
+    PumpFor(100);
+    EXPECT_EQ(TextOf(Status(0)), "1 items");
 }
 
 }  // namespace

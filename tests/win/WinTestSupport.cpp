@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/FileSystem.h"
+#include "platform/Handles.h"
+#include "platform/Window.h"
 #include "platform/WindowText.h"
 
 namespace quorvex::test {
@@ -12,8 +15,7 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) continue;  // a closed form's; the test goes on
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchFormMessage(message);
         }
         if (condition()) return true;
         const DWORD elapsed = GetTickCount() - start;
@@ -38,6 +40,24 @@ std::vector<std::string> ListItems(HWND listbox) {
 }
 
 bool IsPressed(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void PressKey(WORD key, std::initializer_list<WORD> held) {
+    std::vector<INPUT> inputs;
+    const auto add = [&](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    for (const WORD down : held) add(down, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    for (auto up = held.end(); up != held.begin();) add(*--up, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    // Wine's input reaches the queue a moment later.
+    PumpFor(50);
+}
 
 void Type(HWND edit, const std::string& text) {
     SetFocus(edit);
@@ -204,8 +224,7 @@ namespace {
 
 void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA entry{};
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
+    if (UniqueFind find{FindFirstFileA((folder + "\\*").c_str(), &entry)}) {
         do {
             const std::string name = entry.cFileName, path = folder + "\\" + name;
             if (name == "." || name == "..") continue;
@@ -215,8 +234,7 @@ void RemoveTree(const std::string& folder) {
                 RemoveTree(path);
             else if (!DeleteFileA(path.c_str()))
                 RemoveDirectoryA(path.c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
+        } while (FindNextFileA(find.get(), &entry));
     }
     RemoveDirectoryA(folder.c_str());
 }
@@ -283,10 +301,7 @@ std::string TempFolder::Write(const std::string& relative, const std::string& by
     const std::size_t slash = relative.find_last_of('\\');
     if (slash != std::string::npos) MakeFolder(relative.substr(0, slash));
     const std::string path = path_ + "\\" + relative;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFileReplacing(path, bytes);
     return path;
 }
 
@@ -303,17 +318,6 @@ bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& 
         "/bin/ln -s \"" + unixTarget + "\" \"" + relative.substr(slash == std::string::npos ? 0 : slash + 1) + "\"";
     links_.push_back(link);
     return RunUnixCommand(command, folder, [&] { return Exists(link); });
-}
-
-std::string ReadFile(const std::string& path) {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char chunk[4096];
-    DWORD read = 0;
-    while (::ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0) bytes.append(chunk, read);
-    CloseHandle(file);
-    return bytes;
 }
 
 }  // namespace quorvex::test

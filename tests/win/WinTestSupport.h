@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <thread>
@@ -25,6 +26,10 @@ std::string TextOf(HWND window);
 HWND FindTopWindow(DWORD process, const char* className, const char* title = nullptr, int childId = 0);
 std::vector<std::string> ListItems(HWND listbox);
 bool IsPressed(HWND button);
+
+// Presses `key` with the `held` keys down, as the keyboard does, and lets
+// this thread take the messages.
+void PressKey(WORD key, std::initializer_list<WORD> held = {});
 
 // Types text into a text box as key presses ("\r\n" as one Enter).
 void Type(HWND edit, const std::string& text);
@@ -116,7 +121,5 @@ private:
     std::string path_;
     mutable std::vector<std::string> links_;
 };
-
-std::string ReadFile(const std::string& path);
 
 }  // namespace quorvex::test

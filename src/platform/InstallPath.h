@@ -1,0 +1,16 @@
+// The suite's installation folder, read once at start-up; the suite's help
+// file lies there.
+#pragma once
+
+#include <string>
+
+namespace quorvex {
+
+// Ends in "\" once it has been read; empty before.
+const std::string& InstallPath();
+void SetInstallPath(std::string path);
+
+// The suite's help file: the installation folder followed by "mivo.chm".
+std::string HelpFile();
+
+}  // namespace quorvex

@@ -1,0 +1,20 @@
+#include "window/ScrollRules.h"
+
+namespace quorvex {
+
+int WheelStep(int wheelKey) { return wheelKey > 0 ? 5 : 1; }
+
+int WheelPane(int pointerX, float formLeftTw, float rightListLeftTw, int twipsPerPixelX) {
+    if (twipsPerPixelX <= 0) return 0;
+    return static_cast<float>(pointerX) > (formLeftTw + rightListLeftTw) / static_cast<float>(twipsPerPixelX) ? 1 : 0;
+}
+
+int WheelTopIndex(int top, int wheel, int step) {
+    if (wheel > 0 && top > 0) return top > step ? top - step : 0;
+    if (wheel < 0) return top + step;
+    return top;
+}
+
+bool IsSelectAllKey(int keyCode, int shift) { return shift == kCtrlMask && keyCode == 'A'; }
+
+}  // namespace quorvex
