@@ -13,6 +13,7 @@ struct RectTw {
     float top = 0;
     float width = 0;
     float height = 0;
+    bool operator==(const RectTw&) const = default;
 };
 
 // Current places of the controls the layout moves; each layout reads and

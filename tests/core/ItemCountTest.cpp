@@ -25,10 +25,5 @@ TEST(ItemCount, IgnoresLineEndsAtTheEndAndEmptyLinesBetweenItems) {
     for (const auto& [text, expected] : rows) EXPECT_EQ(ItemCountFromLines(LinesOf(text), text), expected) << text;
 }
 
-TEST(ItemCount, NeverFallsBelowZero) {
-    EXPECT_EQ(ItemCountFromLines(0, "a\r\n"), 0);
-    EXPECT_EQ(ItemCountFromLines(1, "a\r\n\r\nb\r\n\r\nc"), 0);
-}
-
 }  // namespace
 }  // namespace quorvex

@@ -39,6 +39,10 @@ protected:
     void Click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
     void ClickCompare(int index) const { Click(CompareIt(index)); }
 
+    using Items = std::vector<std::string>;
+    std::pair<Items, Items> Results() const { return {ListItems(Listbox(0)), ListItems(Listbox(1))}; }
+    Items Statuses() const { return {TextOf(Status(0)), TextOf(Status(1))}; }
+
     // Waits until the pane's status box reads `text`.
     bool StatusBecomes(int pane, const std::string& text) const {
         return PumpUntil([&] { return TextOf(Status(pane)) == text; });

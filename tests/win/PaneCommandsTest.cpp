@@ -9,8 +9,6 @@ namespace {
 
 const char kOpenTitle[] = "Select a file to compare";
 const char kSaveTitle[] = "Save List As";
-const char kSameFile[] =
-    "You've selected the same file for both sides; are you sure you want to compare this file with itself?";
 
 std::string ClipboardText() {
     std::string text;
@@ -26,34 +24,26 @@ std::string ClipboardText() {
 class PaneCommands : public MainFormTest {
 protected:
     // Clicks and answers the dialogs that follow; returns the last message.
-    std::string ClickAnswering(HWND button, std::vector<DialogStep> steps) {
-        const std::size_t last = steps.size() - 1;
-        DialogAnswerer answerer(std::move(steps));
+    std::string ClickAnswering(HWND button, std::vector<Step> steps) {
+        Answerer answerer(steps);
         Click(button);
-        EXPECT_TRUE(answerer.Answered());
+        EXPECT_TRUE(answerer.Answered(0));
         EXPECT_EQ(answerer.Unexpected(), "");
-        return answerer.Text(last);
+        return answerer.Text(steps.size() - 1);
     }
     HWND Button(int base, int pane) const { return Item(base + pane); }
 
     TempFolder folder_;
 };
 
-TEST_F(PaneCommands, OpenLoadsTheFileChosenInTheDialog) {
+TEST_F(PaneCommands, OpenAndItsFileEntryLoadTheFileChosenInTheDialog) {
     const std::string path = folder_.Write("left.txt", "one\r\ntwo");
     ClickAnswering(BtnOpen(0), {{kOpenTitle, IDOK, path}});
     EXPECT_EQ(TextOf(Textbox(0)), "one\r\ntwo");
     EXPECT_TRUE(StatusBecomes(0, "2 items - " + path));
     ClickAnswering(BtnOpen(0), {{kOpenTitle, IDCANCEL, "ignored"}});
     EXPECT_EQ(TextOf(Textbox(0)), "one\r\ntwo");
-}
-
-TEST_F(PaneCommands, FileEntryOfTheDropDownOpensAFile) {
-    const std::string path = folder_.Write("right.txt", "x");
-    DialogAnswerer answerer({{kOpenTitle, IDOK, path}});
-    MenuAnswerer menu(0);
-    Click(BtnOpenDropDown(1));
-    EXPECT_TRUE(answerer.Answered());
+    ClickAnswering(BtnOpenDropDown(1), {{"", 0}, {kOpenTitle, IDOK, folder_.Write("right.txt", "x")}});
     EXPECT_EQ(TextOf(Textbox(1)), "x");
 }
 
@@ -63,13 +53,15 @@ TEST_F(PaneCommands, OpeningTheFileOfTheOtherPaneAsksFirst) {
     Paste(Textbox(1), "edited");
     ClickAnswering(BtnOpen(1), {{kOpenTitle, IDOK, path}});  // the same pane's own file asks nothing
     EXPECT_EQ(TextOf(Textbox(1)), "s");
-    EXPECT_EQ(ClickAnswering(BtnOpen(0), {{kOpenTitle, IDOK, path}, {"Quorvex", IDNO}}), kSameFile);
+    EXPECT_EQ(ClickAnswering(BtnOpen(0), {{kOpenTitle, IDOK, path}, {"Quorvex", IDNO}}),
+              "You've selected the same file for both sides; are you sure you want to compare this file with itself?");
     EXPECT_EQ(TextOf(Textbox(0)), "");
     ClickAnswering(BtnOpen(0), {{kOpenTitle, IDOK, path}, {"Quorvex", IDYES}});
     EXPECT_EQ(TextOf(Textbox(0)), "s");
 }
 
-TEST_F(PaneCommands, CopyTakesTheTextOrTheResultList) {
+TEST_F(PaneCommands, CopyTakesTheTextOrTheResultListAndNeverNothing) {
+    EXPECT_EQ(ClickAnswering(Button(control::kBtnCopy, 0), {{"Quorvex", IDOK}}), "Nothing to copy.");
     Paste(Textbox(0), "b\r\na\r\nc");
     Paste(Textbox(1), "a\r\nb");
     Click(Button(control::kBtnCopy, 0));
@@ -79,17 +71,11 @@ TEST_F(PaneCommands, CopyTakesTheTextOrTheResultList) {
     EXPECT_EQ(ClipboardText(), "a\r\nb\r\n");
 }
 
-TEST_F(PaneCommands, EmptyContentIsNeitherCopiedNorSaved) {
-    DialogAnswerer answerer({{"Quorvex", IDOK}, {"Quorvex", IDOK}});
-    Click(Button(control::kBtnCopy, 1));
-    Click(Button(control::kBtnSave, 1));
-    ASSERT_TRUE(answerer.Answered());
-    EXPECT_EQ(answerer.Text(0), "Nothing to copy.");
-    EXPECT_EQ(answerer.Text(1), "Nothing to save.");
-    EXPECT_TRUE(answerer.HadButton(IDHELP, 1));
-}
-
 TEST_F(PaneCommands, SaveWritesTheTextOrTheResultListAsItIs) {
+    Answerer nothing({{"Quorvex", IDOK}});
+    Click(Button(control::kBtnSave, 1));
+    EXPECT_EQ(nothing.Text(), "Nothing to save.");
+    EXPECT_TRUE(nothing.HadButton(IDHELP));
     Paste(Textbox(0), "b\r\na");
     Paste(Textbox(1), "a");
     const std::string typed = folder_.Path() + "\\saved";  // the dialog adds .txt
@@ -105,10 +91,10 @@ TEST_F(PaneCommands, SavingOverTheFileOfTheOtherPaneAsksFirst) {
     const std::string path = folder_.Write("right.txt", "original");
     form_->OpenFile(path, 1);
     Paste(Textbox(0), "new");
-    ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, path}, {kSaveTitle, IDYES}, {"Quorvex", IDNO}});
-    EXPECT_EQ(ReadWholeFile(path).bytes, "original");
-    ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, path}, {kSaveTitle, IDYES}, {"Quorvex", IDYES}});
-    EXPECT_EQ(ReadWholeFile(path).bytes, "new");
+    for (int answer : {IDNO, IDYES}) {
+        ClickAnswering(Button(control::kBtnSave, 0), {{kSaveTitle, IDOK, path}, {kSaveTitle, IDYES}, {"Quorvex", answer}});
+        EXPECT_EQ(ReadWholeFile(path).bytes, answer == IDYES ? "new" : "original");
+    }
 }
 
 }  // namespace

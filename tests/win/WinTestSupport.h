@@ -1,16 +1,15 @@
-// Driving real windows from the tests: pumping messages until something holds,
-// reading controls, and answering message boxes.
+// Driving real windows from the tests: pumping messages through the product's
+// own dispatch until something holds, keys, and answering menus and dialogs.
 #pragma once
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <initializer_list>
-#include <memory>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "platform/WindowText.h"
 
 namespace quorvex::test {
 
@@ -19,89 +18,63 @@ namespace quorvex::test {
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 void PumpFor(DWORD milliseconds);
 
-std::string TextOf(HWND window);
-// A visible top-level window of `process` with this class (and this title,
-// unless it is null, and a child with this id, unless it is 0); null when
-// there is none.
-HWND FindTopWindow(DWORD process, const char* className, const char* title = nullptr, int childId = 0);
+inline std::string TextOf(HWND window) { return WindowText(window); }
 std::vector<std::string> ListItems(HWND listbox);
-bool IsPressed(HWND button);
+inline bool IsPressed(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-// Presses `key` with the `held` keys down, as the keyboard does, and lets
-// this thread take the messages.
+// Presses `key` with the `held` keys down, as the keyboard does.
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
-
-// Types text into a text box as key presses ("\r\n" as one Enter).
+// Types at the end of a text box's text as characters ("\r\n" is one Enter).
 void Type(HWND edit, const std::string& text);
 // Replaces the whole text as a paste does (the box reports the change).
 void Paste(HWND edit, const std::string& text);
 
-// Watches this thread for the next popup menu, reads its captions and then
-// chooses the entry at `choose` (counted from 0) or, when it is negative,
-// dismisses the menu. Works while the thread is inside the menu's loop.
-class MenuAnswerer {
-public:
-    explicit MenuAnswerer(int choose);
-    ~MenuAnswerer();
-
-    bool Appeared() const { return appeared_; }
-    const std::vector<std::string>& Captions() const { return captions_; }
-
-private:
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
-    static MenuAnswerer* active_;
-
-    int choose_;
-    UINT_PTR timer_ = 0;
-    bool appeared_ = false;
-    std::vector<std::string> captions_;
-};
-
-// One dialog to answer: a message box (found by its title and message) or,
-// when `fileName` is set, a file dialog whose file-name box gets that name.
-struct DialogStep {
+// One thing to answer: a message box found by its title; a file dialog when
+// `fileName` is set (its file-name box gets the name); or, with no title, a
+// popup menu, whose entry `button` (from 0) is chosen, or none when negative.
+struct Step {
     std::string title;
     int button;
     std::string fileName = {};
 };
 
-// Answers dialog boxes of this process in turn, each step once its dialog
-// appears and the one before has gone; runs on its own thread while the test
-// thread is held in the dialogs' modal loops. A dialog that comes after the
-// last step is closed and reported, so that a test never hangs on it.
-class DialogAnswerer {
+// Answers this thread's dialogs and menus in turn, from a timer that ticks
+// inside their modal loops. A dialog that no step expects is closed and
+// reported, so that a test never hangs on it.
+class Answerer {
 public:
-    explicit DialogAnswerer(std::vector<DialogStep> steps);
-    DialogAnswerer(std::string title, int button) : DialogAnswerer(std::vector<DialogStep>{{std::move(title), button}}) {}
-    ~DialogAnswerer();
+    explicit Answerer(std::vector<Step> steps);
+    ~Answerer();
+    Answerer(const Answerer&) = delete;
+    Answerer& operator=(const Answerer&) = delete;
 
-    // Waits until every step was answered; false when a dialog did not
-    // appear in time.
-    bool Answered(DWORD timeoutMs = 20000);
-    // The message of the step's box, and whether it had a button.
-    std::string Text(std::size_t step = 0) const { return seen_[step].text; }
+    // Waits until every step was answered.
+    bool Answered(DWORD timeoutMs = 10000);
+    // A box's message, or a menu's captions one a line; the box's buttons.
+    const std::string& Text(std::size_t step = 0) const { return seen_[step].text; }
     bool HadButton(int id, std::size_t step = 0) const;
     // The message of a dialog that no step expected, or empty.
-    std::string Unexpected() const;
+    const std::string& Unexpected() const { return unexpected_; }
 
 private:
     struct Seen {
         std::string text;
         std::vector<int> buttons;
     };
-    void Run();
+    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
+    void Tick();
+    bool AnswerMenu(Seen& seen, int choice);
 
-    std::vector<DialogStep> steps_;
+    static Answerer* active_;
+    std::vector<Step> steps_;
     std::vector<Seen> seen_;
-    std::atomic<bool> stop_{false};
-    std::atomic<std::size_t> answered_{0};
-    std::atomic<bool> unexpected_{false};
-    std::string unexpectedText_;
-    std::thread thread_;
+    std::size_t next_ = 0;
+    std::string unexpected_;
+    UINT_PTR timer_;
 };
 
-// A fresh folder under the system's temporary folder, removed with all its
-// contents (links are removed, not followed) at the end.
+// A fresh folder under the temporary folder, removed with all its contents
+// (links removed, not followed) at the end.
 class TempFolder {
 public:
     TempFolder();
@@ -110,7 +83,7 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return path_; }
-    // Writes a file (creating the folders on the way); returns its full path.
+    // Writes a file, making the folders on the way; returns its full path.
     std::string Write(const std::string& relative, const std::string& bytes) const;
     std::string MakeFolder(const std::string& relative) const;
     // Makes `relative` a link to the folder `target` (relative to the link's
