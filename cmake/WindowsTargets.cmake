@@ -7,20 +7,24 @@ add_library(quorvex_win STATIC
   src/platform/ButtonPlus.cpp
   src/platform/Clipboard.cpp
   src/platform/FileSystem.cpp
+  src/platform/Fonts.cpp
   src/platform/FramePlus.cpp
   src/platform/Help.cpp
   src/platform/InstallPath.cpp
   src/platform/MessageBoxes.cpp
   src/platform/OpenSaveDialogs.cpp
+  src/platform/Registry.cpp
   src/platform/Window.cpp
+  src/platform/WindowsVersion.cpp
   src/sources/FileLoading.cpp
   src/sources/FolderListing.cpp
   src/sources/PaneCommands.cpp
   src/sources/PaneStatus.cpp
+  src/window/Placement.cpp
   src/window/Subclass.cpp
   src/window/SyncScrolling.cpp
 )
-target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 kernel32)
+target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 kernel32)
 
 add_executable(quorvex WIN32 src/app/Main.cpp src/app/quorvex.rc)
 target_link_libraries(quorvex PRIVATE quorvex_win)

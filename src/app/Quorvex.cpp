@@ -3,7 +3,10 @@
 #include "app/ControlIds.h"
 #include "compare/ResultList.h"
 #include "platform/FileSystem.h"
+#include "platform/Fonts.h"
 #include "platform/Handles.h"
+#include "platform/Help.h"
+#include "platform/InstallPath.h"
 #include "platform/WindowText.h"
 #include "sources/FileLoading.h"
 #include "sources/FolderListing.h"
@@ -11,6 +14,7 @@
 #include "sources/ListText.h"
 #include "sources/PaneCommands.h"
 #include "sources/PaneStatus.h"
+#include "window/Placement.h"
 #include "window/ScrollRules.h"
 
 namespace quorvex {
@@ -19,6 +23,8 @@ namespace {
 constexpr UINT_PTR kStatusTimerId = 1;  // + pane
 constexpr UINT_PTR kSyncTimerId = 3;
 constexpr UINT kTimerIntervalMs = 50;
+constexpr short kHelpContext = 162;
+const char kFormName[] = "Quorvex";  // of the placement values
 
 const char kStartPrompt[] = "Type a list or open a file or folder to compare";
 
@@ -136,6 +142,9 @@ std::optional<LRESULT> Quorvex::OnMessage(UINT message, WPARAM wParam, LPARAM lP
         case WM_SETFOCUS:
             RestoreFocus();
             return 0;
+        case WM_HELP:
+            ShowHelp(kHelpContext);
+            return TRUE;
         case WM_CLOSE:
             Form_QueryUnload();
             return std::nullopt;  // never refused: the default procedure destroys the window
@@ -162,6 +171,7 @@ bool Quorvex::OnCommand(int id, int code, HWND control) {
             if (!key.empty()) BtnOpen_DropDown(i, key);
         }
     }
+    if (code == BN_CLICKED && control == btnHelp.hWnd()) ShowHelp(kHelpContext);
     if (code == BN_CLICKED && (control == OptSync || control == OptSort || control == OptCaseSensitive))
         Option_Click(control);
     return control != nullptr;
@@ -199,8 +209,11 @@ void Quorvex::Show() {
 }
 
 void Quorvex::Initialize() {
+    SetInstallPath(GetInstallPath());  // ends the program on a system it does not support
+    font_ = ApplyFonts(hWnd(), {&pane_[0].BtnOpen, &pane_[0].BtnCopy, &pane_[0].BtnSave, &pane_[1].BtnOpen,
+                                &pane_[1].BtnCopy, &pane_[1].BtnSave, &CompareIt[0], &CompareIt[1], &btnHelp});
     SetScreenTwipsPerPixel(tpp_);
-    CentreOnScreen();
+    if (!LoadWindowPlacement(hWnd(), kFormName, tpp_)) CentreOnScreen();
     if (GetWindowTextLengthA(pane_[0].Textbox) == 0 && GetWindowTextLengthA(pane_[1].Textbox) == 0) {
         SetWindowTextA(pane_[0].Status, kStartPrompt);
         SetWindowTextA(pane_[1].Status, WindowText(pane_[0].Status).c_str());
@@ -215,12 +228,14 @@ void Quorvex::Initialize() {
     for (Pane& pane : pane_) Hook(pane.Listbox, ListboxWndProc);
 }
 
-// The hooks go first, the form's own subclassing last, while the window is
-// still whole.
+// The hooks go before the form's own subclassing, while the window is still
+// whole; the placement is taken last.
 void Quorvex::Form_QueryUnload() {
+    CloseHelpWindow();
     for (Pane& pane : pane_) Unhook(pane.Textbox);
     for (Pane& pane : pane_) Unhook(pane.Listbox);
     SubclassForm(hWnd(), false);
+    SaveWindowPlacement(hWnd(), kFormName, tpp_);
 }
 
 // Halves are taken in twips before the subtraction, then one move.

@@ -15,6 +15,7 @@
 #include "compare/CompareView.h"
 #include "platform/ButtonPlus.h"
 #include "platform/FramePlus.h"
+#include "platform/Handles.h"
 #include "platform/Timer.h"
 #include "platform/Window.h"
 #include "window/MainLayout.h"
@@ -112,6 +113,7 @@ private:
     View view_ = View::Edit;
     Options options_;
     Comparison kept_;
+    UniqueFont font_;  // Vista's, when the form has one of its own
 
     std::array<Pane, 2> pane_;
     std::array<ButtonPlus, 2> CompareIt;

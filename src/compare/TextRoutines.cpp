@@ -1,6 +1,7 @@
 #include "compare/TextRoutines.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace quorvex {
@@ -25,6 +26,24 @@ std::string AddBackslash(std::string_view path) {
     std::string result(TrimSpaces(path));
     if (result.empty() || result.back() != '\\') result += '\\';
     return result;
+}
+
+std::string_view StripNulls(std::string_view text) { return text.substr(0, text.find('\0')); }
+
+short LeadingNumber16(std::string_view text) {
+    std::size_t i = text.find_first_not_of(" \t");
+    if (i == std::string_view::npos) return 0;
+    bool negative = false;
+    if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
+    double value = 0;
+    bool digits = false;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, digits = true) value = value * 10 + (text[i] - '0');
+    if (i < text.size() && text[i] == '.')
+        for (double scale = 0.1; ++i < text.size() && text[i] >= '0' && text[i] <= '9'; scale /= 10, digits = true)
+            value += (text[i] - '0') * scale;
+    if (!digits) return 0;
+    const double rounded = std::nearbyint(negative ? -value : value);
+    return rounded < -32768 || rounded > 32767 ? 0 : static_cast<short>(rounded);
 }
 
 std::vector<std::string_view> SplitAtCrLf(std::string_view text) {

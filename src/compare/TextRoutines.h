@@ -18,6 +18,16 @@ std::string_view StripPath(std::string_view path, std::string_view separator);
 // ends with one; an empty or all-space path gives "\".
 std::string AddBackslash(std::string_view path);
 
+// The part of `text` before its first zero character; the whole text when it
+// has none.
+std::string_view StripNulls(std::string_view text);
+
+// The number a text starts with, as the forms read stored numbers: blanks
+// skipped, an optional sign, digits with an optional fraction, rounded half
+// to even to a 16-bit integer. A text without a leading number, or a number
+// outside -32768 to 32767, reads as 0.
+short LeadingNumber16(std::string_view text);
+
 // Splits at CR LF only. The empty text has no items; a text ending in CR LF
 // has an empty last item. The views point into `text`.
 std::vector<std::string_view> SplitAtCrLf(std::string_view text);

@@ -67,6 +67,12 @@ void ButtonPlus::SetPressed(bool pressed) {
     if (latching_) SendMessageA(button_, BM_SETCHECK, pressed ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+void ButtonPlus::SetFocusStyle(int style) {
+    const WPARAM change = MAKEWPARAM(style == 0 ? UIS_SET : UIS_CLEAR, UISF_HIDEFOCUS);
+    SendMessageA(button_, WM_UPDATEUISTATE, change, 0);
+    if (arrow_) SendMessageA(arrow_, WM_UPDATEUISTATE, change, 0);
+}
+
 void ButtonPlus::SetPicture(UniqueImageList picture) {
     BUTTON_IMAGELIST image{};
     image.himl = picture.get();

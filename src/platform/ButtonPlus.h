@@ -53,6 +53,10 @@ public:
 
     void Focus() { SetFocus(button_); }
 
+    // 1 draws the focus rectangle on the focused button, 0 hides it (visual
+    // styles mark the focused button themselves).
+    void SetFocusStyle(int style);
+
     // Shows a picture left of the caption where the system's buttons can
     // (common controls 6); elsewhere the caption stands alone.
     void SetPicture(UniqueImageList picture);

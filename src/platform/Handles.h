@@ -52,6 +52,8 @@ inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 
+inline void CloseKey(HKEY key) { RegCloseKey(key); }
+
 struct FileTraits {
     using Handle = HANDLE;
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
@@ -69,6 +71,8 @@ using UniqueMenu = UniqueHandle<NullInvalid<HMENU, DestroyMenuHandle>>;
 using UniqueGlobal = UniqueHandle<NullInvalid<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
+using UniqueKey = UniqueHandle<NullInvalid<HKEY, CloseKey>>;
+using UniqueFont = UniqueHandle<NullInvalid<HGDIOBJ, DeleteGdiObject>>;
 
 // A window's device context (the screen's for a null window), released when
 // done.

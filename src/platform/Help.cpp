@@ -1,9 +1,14 @@
 #include "platform/Help.h"
 
+#include <htmlhelp.h>
+
+#include "platform/Handles.h"
+#include "platform/InstallPath.h"
+#include "platform/MessageBoxes.h"
+
 namespace quorvex {
 namespace {
 
-constexpr UINT kHelpContextCommand = 0x000F;  // HH_HELP_CONTEXT
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 // The viewer stays loaded once used: its window outlives the call.
@@ -17,12 +22,40 @@ HtmlHelpFunction HtmlHelpEntry() {
     return entry;
 }
 
+HWND& StoredHelpWindow() {
+    static HWND window = nullptr;
+    return window;
+}
+
+bool FileExists(const std::string& path) {
+    WIN32_FIND_DATAA entry{};
+    const UniqueFind find(FindFirstFileA(path.c_str(), &entry));
+    return static_cast<bool>(find) && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 }  // namespace
 
 HWND OpenHelpAtContext(const std::string& helpFile, DWORD context) {
     const HtmlHelpFunction htmlHelp = HtmlHelpEntry();
     if (htmlHelp == nullptr) return nullptr;
-    return htmlHelp(GetDesktopWindow(), helpFile.c_str(), kHelpContextCommand, context);
+    return htmlHelp(GetDesktopWindow(), helpFile.c_str(), HH_HELP_CONTEXT, context);
+}
+
+void ShowHelp(short context) {
+    const std::string file = HelpFile();
+    if (!FileExists(file)) {
+        ShowMessageBox(GetActiveWindow(), {.text = "Help file not found.  Orlenti Vantoria has not been properly installed",
+                                 .style = MB_OK | MB_ICONSTOP,
+                                 .helpButton = false});
+        return;
+    }
+    StoredHelpWindow() = OpenHelpAtContext(file, static_cast<DWORD>(context));
+}
+
+HWND HelpWindow() { return StoredHelpWindow(); }
+
+void CloseHelpWindow() {
+    if (IsWindow(StoredHelpWindow())) DestroyWindow(StoredHelpWindow());
 }
 
 }  // namespace quorvex

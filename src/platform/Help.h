@@ -11,4 +11,14 @@ namespace quorvex {
 // Returns the viewer's window, or null when the viewer or the topic is missing.
 HWND OpenHelpAtContext(const std::string& helpFile, DWORD context);
 
+// Opens the suite's help file at `context` and keeps the viewer's window, or
+// says that the file is missing.
+void ShowHelp(short context);
+
+// The window of the last ShowHelp, or null.
+HWND HelpWindow();
+
+// Closes the help window when it is still open.
+void CloseHelpWindow();
+
 }  // namespace quorvex

@@ -13,4 +13,9 @@ void SetInstallPath(std::string path);
 // The suite's help file: the installation folder followed by "mivo.chm".
 std::string HelpFile();
 
+// The suite's installation folder from the registry, trimmed and ending in
+// "\". On a system the program does not support it says so and ends the
+// program at once: nothing else runs, nothing is saved.
+std::string GetInstallPath();
+
 }  // namespace quorvex

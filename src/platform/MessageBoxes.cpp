@@ -1,13 +1,12 @@
 #include "platform/MessageBoxes.h"
 
-#include "platform/InstallPath.h"
 #include "platform/Help.h"
 
 namespace quorvex {
 namespace {
 
 void CALLBACK OnMessageBoxHelp(LPHELPINFO info) {
-    if (info != nullptr) OpenHelpAtContext(HelpFile(), static_cast<DWORD>(info->dwContextId));
+    if (info != nullptr) ShowHelp(static_cast<short>(info->dwContextId));
 }
 
 }  // namespace

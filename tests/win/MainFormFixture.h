@@ -48,6 +48,7 @@ protected:
         return PumpUntil([&] { return TextOf(Status(pane)) == text; });
     }
 
+    RegistrySandbox registry_;
     std::unique_ptr<Quorvex> form_;
 };
 

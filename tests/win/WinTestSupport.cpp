@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include <shlwapi.h>
+
 #include <algorithm>
 
 #include "platform/FileSystem.h"
@@ -202,6 +204,27 @@ bool Answerer::Answered(DWORD timeoutMs) {
 bool Answerer::HadButton(int id, std::size_t step) const {
     const auto& buttons = seen_[step].buttons;
     return std::find(buttons.begin(), buttons.end(), id) != buttons.end();
+}
+
+namespace {
+
+const char kScratch[] = "Software\\Orlenti\\QuorvexTests";
+
+}  // namespace
+
+RegistrySandbox::RegistrySandbox() {
+    for (const auto& [root, name] : {std::pair{HKEY_CURRENT_USER, "\\cu"}, std::pair{HKEY_LOCAL_MACHINE, "\\lm"}}) {
+        HKEY scratch = nullptr;
+        RegCreateKeyA(HKEY_CURRENT_USER, (std::string(kScratch) + name).c_str(), &scratch);
+        RegOverridePredefKey(root, scratch);
+        RegCloseKey(scratch);  // the override keeps its own handle
+    }
+}
+
+RegistrySandbox::~RegistrySandbox() {
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    SHDeleteKeyA(HKEY_CURRENT_USER, kScratch);
 }
 
 TempFolder::TempFolder() {

@@ -73,6 +73,17 @@ private:
     UINT_PTR timer_;
 };
 
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE of this process point at empty
+// scratch keys for the sandbox's life, so that no test reads or writes the
+// real ones.
+class RegistrySandbox {
+public:
+    RegistrySandbox();
+    ~RegistrySandbox();
+    RegistrySandbox(const RegistrySandbox&) = delete;
+    RegistrySandbox& operator=(const RegistrySandbox&) = delete;
+};
+
 // A fresh folder under the temporary folder, removed with all its contents
 // (links removed, not followed) at the end.
 class TempFolder {

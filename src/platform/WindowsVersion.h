@@ -1,0 +1,13 @@
+// The Windows versions the program runs on, each asked anew at every call;
+// false when the system cannot be asked.
+#pragma once
+
+namespace quorvex {
+
+bool IsWinMe();
+bool IsWin2000();
+bool IsWinXP();
+bool IsWin2003();
+bool IsWinVista();
+
+}  // namespace quorvex
