@@ -10,9 +10,10 @@ bool IsFolder(const std::string& path) {
 }
 
 std::optional<std::uint64_t> FileLength(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    WIN32_FIND_DATAA entry{};
+    const UniqueFind find(FindFirstFileA(path.c_str(), &entry));
+    if (!find || (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return std::nullopt;
+    return (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
 }
 
 ReadResult ReadWholeFile(const std::string& path) {
@@ -21,15 +22,43 @@ ReadResult ReadWholeFile(const std::string& path) {
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!file) return result;
     result.opened = true;
-    LARGE_INTEGER size{};
-    if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0 &&
-        static_cast<unsigned long long>(size.QuadPart) < result.bytes.max_size())
-        result.bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+    DWORD high = 0;
+    const DWORD low = GetFileSize(file.get(), &high);
+    const std::uint64_t size = (static_cast<std::uint64_t>(high) << 32) | low;
+    if (low != INVALID_FILE_SIZE && size > 0 && size < result.bytes.max_size())
+        result.bytes.reserve(static_cast<std::size_t>(size));
     char chunk[1 << 16];
     DWORD read = 0;
     while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) result.bytes.append(chunk, read);
     return result;
 }
+
+namespace {
+
+bool IsNtFamily() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof info;
+    return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+// The finished new file takes the place of `path`. Windows 95, 98 and Me have
+// no MoveFileEx that moves: there the old file steps aside under a name of
+// its own until the new one has its place, and comes back if it cannot.
+bool PutInPlace(const char* newFile, const std::string& path, const std::string& folder) {
+    if (IsNtFamily()) return MoveFileExA(newFile, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return MoveFileA(newFile, path.c_str());
+    char aside[MAX_PATH] = {};
+    if (GetTempFileNameA(folder.c_str(), "qvo", 0, aside) == 0 || !DeleteFileA(aside) || !MoveFileA(path.c_str(), aside))
+        return false;
+    if (!MoveFileA(newFile, path.c_str())) {
+        MoveFileA(aside, path.c_str());
+        return false;
+    }
+    DeleteFileA(aside);
+    return true;
+}
+
+}  // namespace
 
 bool WriteFileReplacing(const std::string& path, const std::string& content) {
     const std::size_t slash = path.find_last_of("\\/");
@@ -51,7 +80,7 @@ bool WriteFileReplacing(const std::string& path, const std::string& content) {
         }
         written = written && FlushFileBuffers(file.get());
     }
-    if (written && MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    if (written && PutInPlace(temporary, path, folder)) return true;
     DeleteFileA(temporary);
     return false;
 }

@@ -88,12 +88,15 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
 bool TranslateFormKeys(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-    const HWND form = GetAncestor(message.hwnd, GA_ROOT);
-    if (form == nullptr || form == message.hwnd || Window::FromHandle(form) == nullptr) return false;
-    const bool backwards = GetKeyState(VK_SHIFT) < 0;
-    // The control itself, not a window inside it (the edit of a combo box).
+    // The form's own control, not a window inside it (the edit of a combo
+    // box); walked by hand, as Windows Me has no GetAncestor.
     HWND control = message.hwnd;
-    while (GetParent(control) != form && GetParent(control) != nullptr) control = GetParent(control);
+    while (control != nullptr && (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) &&
+           (GetWindowLongA(GetParent(control), GWL_STYLE) & WS_CHILD))
+        control = GetParent(control);
+    const HWND form = control ? GetParent(control) : nullptr;
+    if (form == nullptr || Window::FromHandle(form) == nullptr) return false;
+    const bool backwards = GetKeyState(VK_SHIFT) < 0;
     if (const HWND next = GetNextDlgTabItem(form, control, backwards ? TRUE : FALSE)) SetFocus(next);
     return true;
 }
