@@ -278,3 +278,61 @@ bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& 
 }
 
 }  // namespace quorvex::test
+
+namespace quorvex::test {
+namespace {
+
+struct ProcessSearch {
+    DWORD process;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ProcessSearch*>(lParam);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || !IsWindowVisible(window) || !IsOfClass(window, search->className)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+ProgramProcess::ProgramProcess(const std::string& name) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string folder = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1);
+    std::string program = folder + "quorvex.exe";
+    if (name != "quorvex.exe") {
+        CopyFileA(program.c_str(), (folder_.Path() + "\\" + name).c_str(), FALSE);
+        program = folder_.Path() + "\\" + name;
+    }
+    std::string commandLine = "\"" + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_);
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (process_.hProcess == nullptr) return;
+    if (ExitCode(0) < 0) TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+}
+
+HWND ProgramProcess::Window(const char* className) const {
+    ProcessSearch search{process_.dwProcessId, className, nullptr};
+    if (process_.hProcess != nullptr) EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+long ProgramProcess::ExitCode(DWORD timeoutMs) const {
+    DWORD code = 0;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(process_.hProcess, &code))
+        return -1;
+    return static_cast<long>(code);
+}
+
+}  // namespace quorvex::test

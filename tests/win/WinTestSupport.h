@@ -106,4 +106,23 @@ private:
     mutable std::vector<std::string> links_;
 };
 
+// The program beside the tests started as a process, from a copy when it
+// is to run under another name; killed if it is still running at the end.
+class ProgramProcess {
+public:
+    explicit ProgramProcess(const std::string& name = "quorvex.exe");
+    ~ProgramProcess();
+    ProgramProcess(const ProgramProcess&) = delete;
+    ProgramProcess& operator=(const ProgramProcess&) = delete;
+
+    // A visible top-level window of the process with this class, or null.
+    HWND Window(const char* className) const;
+    // The exit code once the process has ended, or -1 when it does not end.
+    long ExitCode(DWORD timeoutMs = 30000) const;
+
+private:
+    TempFolder folder_;
+    PROCESS_INFORMATION process_{};
+};
+
 }  // namespace quorvex::test
