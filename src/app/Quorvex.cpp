@@ -142,6 +142,12 @@ std::optional<LRESULT> Quorvex::OnMessage(UINT message, WPARAM wParam, LPARAM lP
         case WM_SETFOCUS:
             RestoreFocus();
             return 0;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            for (const Pane& pane : pane_)
+                if (pane.BtnCopy.Draw(item) || pane.BtnSave.Draw(item)) return TRUE;
+            return std::nullopt;
+        }
         case WM_HELP:
             ShowHelp(kHelpContext);
             return TRUE;

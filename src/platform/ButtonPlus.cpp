@@ -78,7 +78,39 @@ void ButtonPlus::SetPicture(UniqueImageList picture) {
     image.himl = picture.get();
     image.margin = RECT{2, 0, 0, 0};
     image.uAlign = BUTTON_IMAGELIST_ALIGN_LEFT;
-    if (SendMessageA(button_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image))) picture_ = std::move(picture);
+    if (!SendMessageA(button_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&image)))
+        SendMessageA(button_, BM_SETSTYLE, BS_OWNERDRAW, TRUE);  // Windows 2000 and Me
+    picture_ = std::move(picture);
+}
+
+// A push button's face, the picture left of the caption, as the system's
+// buttons of Windows 2000 draw them.
+bool ButtonPlus::Draw(const DRAWITEMSTRUCT& item) const {
+    if (item.hwndItem != button_ || item.CtlType != ODT_BUTTON) return false;
+    RECT face = item.rcItem;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0, disabled = (item.itemState & ODS_DISABLED) != 0;
+    DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+    const int shift = pushed ? 1 : 0;
+    char caption[64] = {};
+    GetWindowTextA(button_, caption, static_cast<int>(std::size(caption)));
+    SIZE text{};
+    GetTextExtentPoint32A(item.hDC, caption, lstrlenA(caption), &text);
+    const int pictureSize = picture_ ? 16 : 0, gap = picture_ ? 4 : 0;
+    int left = (face.left + face.right - pictureSize - gap - text.cx) / 2 + shift;
+    const int middle = (face.top + face.bottom) / 2 + shift;
+    if (picture_)
+        ImageList_DrawEx(picture_.get(), 0, item.hDC, left, middle - pictureSize / 2, 0, 0, CLR_NONE, CLR_NONE,
+                         disabled ? ILD_BLEND50 : ILD_NORMAL);
+    left += pictureSize + gap;
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    TextOutA(item.hDC, left, middle - text.cy / 2, caption, lstrlenA(caption));
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = face;
+        InflateRect(&focus, -4, -4);
+        DrawFocusRect(item.hDC, &focus);
+    }
+    return true;
 }
 
 void ButtonPlus::AddDropDownItem(std::string key, std::string caption) {

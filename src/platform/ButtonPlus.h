@@ -57,9 +57,13 @@ public:
     // styles mark the focused button themselves).
     void SetFocusStyle(int style);
 
-    // Shows a picture left of the caption where the system's buttons can
-    // (common controls 6); elsewhere the caption stands alone.
+    // Shows a picture left of the caption: through the system's button where
+    // it can (common controls 6), elsewhere by drawing the button itself.
     void SetPicture(UniqueImageList picture);
+
+    // Draws a button that draws itself (its parent's WM_DRAWITEM); false for
+    // any other control.
+    bool Draw(const DRAWITEMSTRUCT& item) const;
 
     void AddDropDownItem(std::string key, std::string caption);
     const std::vector<DropDownItem>& DropDownItems() const { return items_; }

@@ -1,6 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
+#include "platform/Handles.h"
 #include "window/Twips.h"
 
 namespace quorvex::test {
@@ -100,6 +101,27 @@ TEST_F(MainFormTest, ReactivationGivesTheFocusBackToTheControlThatHadIt) {
     SetForegroundWindow(Form());
     EXPECT_EQ(GetFocus(), Textbox(1));
     DestroyWindow(other);
+}
+
+// The tests run without the product's manifest: common controls 5, as on
+// Windows 2000 and Me, where the buttons draw their pictures themselves.
+TEST_F(MainFormTest, SaveShowsItsPictureWithoutCommonControls6Too) {
+    const HWND save = Item(control::kBtnSave + 1);
+    ASSERT_EQ(GetWindowLongA(save, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    RECT r{};
+    GetClientRect(save, &r);
+    const WindowDC screen(nullptr);
+    const HDC dc = CreateCompatibleDC(screen.get());
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), r.right, r.bottom));
+    const HGDIOBJ previous = SelectObject(dc, bitmap.get());
+    DRAWITEMSTRUCT item{ODT_BUTTON, control::kBtnSave + 1, 0, ODA_DRAWENTIRE, 0, save, dc, r, 0};
+    EXPECT_TRUE(SendMessageA(Form(), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item)));
+    int body = 0;  // pixels of the disk's blue
+    for (int x = 0; x < r.right; ++x)
+        for (int y = 0; y < r.bottom; ++y) body += GetPixel(dc, x, y) == RGB(40, 70, 150);
+    EXPECT_GT(body, 20);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
 }
 
 }  // namespace
