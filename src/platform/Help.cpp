@@ -52,8 +52,6 @@ void ShowHelp(short context) {
     StoredHelpWindow() = OpenHelpAtContext(file, static_cast<DWORD>(context));
 }
 
-HWND HelpWindow() { return StoredHelpWindow(); }
-
 void CloseHelpWindow() {
     if (IsWindow(StoredHelpWindow())) DestroyWindow(StoredHelpWindow());
 }

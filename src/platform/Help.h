@@ -15,9 +15,6 @@ HWND OpenHelpAtContext(const std::string& helpFile, DWORD context);
 // says that the file is missing.
 void ShowHelp(short context);
 
-// The window of the last ShowHelp, or null.
-HWND HelpWindow();
-
 // Closes the help window when it is still open.
 void CloseHelpWindow();
 

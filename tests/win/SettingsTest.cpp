@@ -57,5 +57,18 @@ TEST_F(Settings, HelpWithoutTheHelpFileSaysSo) {
     EXPECT_FALSE(answerer.HadButton(IDHELP, 1));
 }
 
+TEST_F(Settings, HelpOpensTheSuitesHelpFileAndClosingTheWindowClosesIt) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    const std::string folder = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "help";
+    SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", "  " + folder + " ");
+    Opened();
+    Click(Item(control::kBtnHelp));
+    const HWND help = FindWindowA("HH Parent", nullptr);  // the viewer opens only at a context the file has
+    ASSERT_NE(help, nullptr);
+    SendMessageA(Form(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(help));
+}
+
 }  // namespace
 }  // namespace quorvex::test
