@@ -1,6 +1,5 @@
 #include "sources/FolderListing.h"
 
-#include <set>
 #include <vector>
 
 #include "compare/TextRoutines.h"
@@ -16,40 +15,28 @@ enum class Consent { NotAsked, Yes, No };
 
 bool IsDotEntry(const char* name) { return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0')); }
 
-bool IsFolderEntry(const WIN32_FIND_DATAA& entry, const std::string& path) {
-    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return false;
-    // A link is a folder only when its target is one.
-    return (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 || IsFolder(path);
-}
-
-// Only links make a folder reachable twice. Until the walk meets one, it
-// just remembers the folders it listed; from the first link on it knows every
-// folder by its identity and skips one it has listed already, so that a link
-// back to an ancestor ends and each real folder is listed once. Trees without
-// links pay nothing for this.
-class ListedFolders {
-public:
-    // False when the folder was listed before.
-    bool FirstVisit(const std::string& path, bool reachedThroughLink) {
-        if (reachedThroughLink && !identifying_) {
-            identifying_ = true;
-            for (const auto& earlier : paths_)
-                if (const auto id = IdentifyFolder(earlier)) ids_.insert(*id);
-            paths_.clear();
-        }
-        if (!identifying_) {
-            paths_.push_back(path);
-            return true;
-        }
-        const auto id = IdentifyFolder(path);
-        return !id || ids_.insert(*id).second;
-    }
-
-private:
-    bool identifying_ = false;
-    std::vector<std::string> paths_;
-    std::set<FolderId> ids_;
+// A folder waiting to be listed, and the folder whose listing found it.
+struct Folder {
+    std::string path;
+    std::size_t parent;
+    bool callsOwn;  // the folder the listing was asked for
 };
+constexpr std::size_t kNoParent = static_cast<std::size_t>(-1);
+
+// Only a link can lead the walk back into a folder that is already on its
+// way down, and so into an endless walk: a link whose target is the folder
+// holding it or one of its ancestors is not followed. A link whose target
+// cannot be identified is not followed either. Other links are followed
+// like any folder, so their contents are listed under their own names.
+bool LeadsBackUp(const std::vector<Folder>& folders, std::size_t holder, const std::string& link) {
+    const auto target = IdentifyFolder(link);
+    if (!target) return true;
+    for (std::size_t i = holder; i != kNoParent; i = folders[i].parent) {
+        const auto id = IdentifyFolder(folders[i].path);
+        if (id && !(*id < *target) && !(*target < *id)) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -63,17 +50,12 @@ std::string ListFolderTree(const std::string& path, const std::string& rootPath,
     const std::string& treeRoot = topLevel ? path : rootPath;
     std::string text;
     Consent consent = Consent::NotAsked;
-    ListedFolders listed;
-    struct Pending {
-        std::string path;
-        bool callsOwn;  // the folder this call was asked for
-        bool throughLink;
-    };
-    std::vector<Pending> pending{{path, true, false}};
+    std::vector<Folder> folders{{path, kNoParent, true}};
+    std::vector<std::size_t> pending{0};
     while (!pending.empty()) {
-        const Pending folder = std::move(pending.back());
+        const std::size_t current = pending.back();
         pending.pop_back();
-        if (!listed.FirstVisit(folder.path, folder.throughLink)) continue;
+        const Folder folder = folders[current];
         const std::string prefix = folder.callsOwn ? ListingPrefix(path, rootPath) : ListingPrefix(folder.path, treeRoot);
         // Only the top folder of a top-level call asks before going deeper.
         const bool asks = folder.callsOwn && topLevel;
@@ -81,22 +63,27 @@ std::string ListFolderTree(const std::string& path, const std::string& rootPath,
         WIN32_FIND_DATAA entry{};
         UniqueFind find(FindFirstFileA((base + "*.*").c_str(), &entry));
         if (!find) continue;
-        std::vector<Pending> subfolders;
+        std::vector<std::size_t> subfolders;
         do {
             if (IsDotEntry(entry.cFileName)) continue;
             std::string entryPath = base + entry.cFileName;
             text += prefix;
             text += entry.cFileName;
-            if (!IsFolderEntry(entry, entryPath)) {
+            // By the entry's own path: an entry whose name the code page
+            // cannot spell reads as no folder at all.
+            if (!IsFolder(entryPath)) {
                 text += "\r\n";
                 continue;
             }
             text += "\\\r\n";
             if (asks && consent == Consent::NotAsked) consent = includeSubfolders() ? Consent::Yes : Consent::No;
-            if (!asks || consent == Consent::Yes)
-                subfolders.push_back({std::move(entryPath), false, (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+            if (asks && consent != Consent::Yes) continue;
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && LeadsBackUp(folders, current, entryPath))
+                continue;
+            subfolders.push_back(folders.size());
+            folders.push_back({std::move(entryPath), current, false});
         } while (FindNextFileA(find.get(), &entry));
-        for (auto sub = subfolders.rbegin(); sub != subfolders.rend(); ++sub) pending.push_back(std::move(*sub));
+        pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
     }
     return text;
 }

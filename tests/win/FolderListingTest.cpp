@@ -88,10 +88,14 @@ TEST_F(FolderListing, EmptyPathEmptiesThePaneAndLeavesItsStatus) {
     EXPECT_TRUE(StatusBecomes(0, "1 items"));
 }
 
-TEST_F(FolderListing, LinkBackToAnAncestorListsEachFolderOnce) {
-    if (!folder_.MakeFolderLink("top\\S\\U\\back", "..\\..")) GTEST_SKIP() << "cannot make a folder link here";
+// A link to a sibling is listed like a folder of its own; a link back to an
+// ancestor gets its line but is not followed.
+TEST_F(FolderListing, LinksAreFollowedUnlessTheyLeadBackUp) {
+    if (!folder_.MakeFolderLink("top\\S\\U\\back", "..\\..") || !folder_.MakeFolderLink("top\\L", "S"))
+        GTEST_SKIP() << "cannot make a folder link here";
     EXPECT_EQ(Sorted(Listing(top_, IDYES)),
-              Sorted({"a.txt", "S\\", "b.txt", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\U\\back\\"}));
+              Sorted({"a.txt", "S\\", "b.txt", "L\\", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\U\\back\\",
+                      "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt", "\\L\\U\\back\\"}));
 }
 
 }  // namespace
