@@ -6,6 +6,7 @@ set(QUORVEX_CORE_SOURCES
   src/platform/DialogText.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
+  src/folderbrowse/BrowseLayout.cpp
   src/window/MainLayout.cpp
   src/window/ScrollRules.cpp
   src/window/Twips.cpp

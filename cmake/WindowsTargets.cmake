@@ -3,6 +3,8 @@
 add_library(quorvex_win STATIC
   src/app/Quorvex.cpp
   src/compare/ResultList.cpp
+  src/folderbrowse/FolderBrowse.cpp
+  src/folderbrowse/FolderTree.cpp
   src/platform/ButtonPictures.cpp
   src/platform/ButtonPlus.cpp
   src/platform/Clipboard.cpp
@@ -24,9 +26,12 @@ add_library(quorvex_win STATIC
   src/window/Subclass.cpp
   src/window/SyncScrolling.cpp
 )
-target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 kernel32)
+target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 shell32 kernel32)
 
 add_executable(quorvex WIN32 src/app/Main.cpp src/app/quorvex.rc)
+# The folder picker takes its help context from the program's file name,
+# letter case included.
+set_target_properties(quorvex PROPERTIES OUTPUT_NAME Quorvex)
 target_link_libraries(quorvex PRIVATE quorvex_win)
 # Only DLLs of Windows itself at run time.
 target_link_options(quorvex PRIVATE -static -static-libgcc -static-libstdc++ -mwindows -s)

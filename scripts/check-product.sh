@@ -4,7 +4,7 @@
 # those systems lack: every import must be in scripts/product-imports.txt,
 # which says where each one exists.
 set -eu
-exe=${1:?usage: check-product.sh quorvex.exe}
+exe=${1:?usage: check-product.sh Quorvex.exe}
 list="$(dirname "$0")/product-imports.txt"
 objdump=i686-w64-mingw32-objdump
 [ -f "$exe" ] || { echo "missing: $exe" >&2; exit 1; }

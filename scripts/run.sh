@@ -11,8 +11,8 @@ scripts/build.sh win32 win64
 
 # The 32-bit product needs 32-bit Wine; where only wine64 exists, the 64-bit
 # build of the same sources runs.
-exe=build/win64/quorvex.exe
-[ -x /usr/lib/wine/wine ] && exe=build/win32/quorvex.exe
+exe=build/win64/Quorvex.exe
+[ -x /usr/lib/wine/wine ] && exe=build/win32/Quorvex.exe
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     wine "$exe" "$@"
@@ -39,7 +39,7 @@ done
 sleep 3
 import -display "$DISPLAY" -window root "$shot"
 # A polite close: WM_CLOSE to the program's windows, as the close box sends.
-wine taskkill /im quorvex.exe >/dev/null 2>&1 || true
+wine taskkill /im Quorvex.exe >/dev/null 2>&1 || true
 wait "$program" || true
 timeout 30 wineserver -w 2>/dev/null || wineserver -k
 echo "Screenshot: $shot"

@@ -2,11 +2,14 @@
 
 #include "app/ControlIds.h"
 #include "compare/ResultList.h"
+#include "compare/TextRoutines.h"
+#include "folderbrowse/FolderBrowse.h"
 #include "platform/FileSystem.h"
 #include "platform/Fonts.h"
 #include "platform/Handles.h"
 #include "platform/Help.h"
 #include "platform/InstallPath.h"
+#include "platform/Registry.h"
 #include "platform/WindowText.h"
 #include "sources/FileLoading.h"
 #include "sources/FolderListing.h"
@@ -380,9 +383,17 @@ void Quorvex::BtnOpen_Click(int index) {
     if (!path.empty()) OpenFile(path, index);
 }
 
-// "Folder" opens the folder picker, which is not built yet.
 void Quorvex::BtnOpen_DropDown(int index, const std::string& key) {
     if (key == "File") BtnOpen_Click(index);
+    if (key != "Folder") return;
+    FolderBrowse::Instance().Show(hWnd());
+    // The desktop is resolved in the value itself, so the next showing
+    // preselects the desktop's folder.
+    std::string& folder = FolderLastChosen();
+    if (folder == "\"Desktop\"")
+        folder = AddBackslash(GetRegString(HKEY_CURRENT_USER,
+                                           "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop"));
+    if (!folder.empty()) AddListing(folder, index, "");
 }
 
 void Quorvex::BtnCopy_Click(int index) { CopyContent(hWnd(), PaneContent(index)); }

@@ -1,5 +1,7 @@
 #include "platform/Window.h"
 
+#include <cstring>
+#include <iterator>
 #include <utility>
 
 namespace quorvex {
@@ -49,7 +51,7 @@ bool Window::CreateForm(const CreateArgs& args) {
     RECT outer{0, 0, args.clientWidth, args.clientHeight};
     AdjustWindowRectEx(&outer, args.style, FALSE, 0);
     return CreateWindowExA(0, args.className, args.caption, args.style, CW_USEDEFAULT, CW_USEDEFAULT,
-                           outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, args.instance,
+                           outer.right - outer.left, outer.bottom - outer.top, args.owner, nullptr, args.instance,
                            this) != nullptr;
 }
 
@@ -85,20 +87,71 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+namespace {
+
+bool IsPushButton(HWND window) {
+    char name[16] = {};
+    GetClassNameA(window, name, static_cast<int>(std::size(name)));
+    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(name, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
+}
+
+void Press(HWND button) {
+    if (button != nullptr && IsWindowEnabled(button) && IsWindowVisible(button)) SendMessageA(button, BM_CLICK, 0, 0);
+}
+
+char Upper(char letter) {
+    CharUpperBuffA(&letter, 1);
+    return letter;
+}
+
+// The push button of `form` whose caption marks `letter` with "&".
+HWND ButtonForAccessKey(HWND form, char letter) {
+    for (HWND child = GetWindow(form, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        char caption[64] = {};
+        GetWindowTextA(child, caption, static_cast<int>(std::size(caption)));
+        const char* mark = std::strchr(caption, '&');
+        if (mark && mark[1] && Upper(mark[1]) == Upper(letter) && IsPushButton(child))
+            return child;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 bool TranslateFormKeys(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
-    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR) return false;
     // The form's own control, not a window inside it (the edit of a combo
     // box); walked by hand, as Windows Me has no GetAncestor.
     HWND control = message.hwnd;
     while (control != nullptr && (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) &&
            (GetWindowLongA(GetParent(control), GWL_STYLE) & WS_CHILD))
         control = GetParent(control);
-    const HWND form = control ? GetParent(control) : nullptr;
-    if (form == nullptr || Window::FromHandle(form) == nullptr) return false;
-    const bool backwards = GetKeyState(VK_SHIFT) < 0;
-    if (const HWND next = GetNextDlgTabItem(form, control, backwards ? TRUE : FALSE)) SetFocus(next);
-    return true;
+    const HWND formWindow = control ? GetParent(control) : nullptr;
+    const Window* form = Window::FromHandle(formWindow);
+    if (form == nullptr) return false;
+    if (message.message == WM_SYSCHAR) {
+        const HWND button = ButtonForAccessKey(formWindow, static_cast<char>(message.wParam));
+        Press(button);
+        return button != nullptr;
+    }
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    switch (message.wParam) {
+        case VK_TAB:
+            if (const HWND next = GetNextDlgTabItem(formWindow, control, GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE))
+                SetFocus(next);
+            return true;
+        case VK_RETURN:
+            if (form->DefaultButton() == nullptr) return false;
+            Press(IsPushButton(control) ? control : form->DefaultButton());
+            return true;
+        case VK_ESCAPE:
+            if (form->CancelButton() == nullptr) return false;
+            Press(form->CancelButton());
+            return true;
+        default:
+            return false;
+    }
 }
 
 void DispatchFormMessage(const MSG& message) {

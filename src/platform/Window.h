@@ -43,6 +43,7 @@ protected:
         int clientWidth = 0;  // pixels
         int clientHeight = 0;
         HINSTANCE instance = nullptr;
+        HWND owner = nullptr;  // a modal form stays above its owner
     };
     bool CreateForm(const CreateArgs& args);
     // Destroys the window while the derived object is still whole: call it
@@ -52,6 +53,11 @@ protected:
     // The message handled and its result, or nothing for the default procedure.
     virtual std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
+public:
+    // The buttons that Enter and Esc press, where the form has them.
+    virtual HWND DefaultButton() const { return nullptr; }
+    virtual HWND CancelButton() const { return nullptr; }
+
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -60,8 +66,10 @@ private:
 };
 
 // Keys that a form handles for all its controls, as any Windows form does:
-// Tab and Shift+Tab move the focus along the tab order. True when the message
-// was used up. IsDialogMessage is no substitute: it puts multi-line edits into
+// Tab and Shift+Tab move the focus along the tab order; where the form has
+// them, Enter presses the default button (or the focused button) and Esc the
+// cancel button; Alt with a letter presses the button whose caption marks
+// it with "&". True when the message was used up. IsDialogMessage is no substitute: it puts multi-line edits into
 // dialog mode, where Esc closes the window and Tab leaves the box selected.
 bool TranslateFormKeys(const MSG& message);
 

@@ -1,17 +1,6 @@
 #include "window/MainLayout.h"
 
 namespace quorvex {
-namespace {
-
-void Move(RectTw& rect, float left, float top, float width, float height) {
-    if (width < 0 || height < 0) return;
-    rect = RectTw{left, top, width, height};
-}
-
-void MoveTo(RectTw& rect, float left, float top) { Move(rect, left, top, rect.width, rect.height); }
-
-}  // namespace
-
 MainLayout DesignLayout() {
     MainLayout layout;
     for (int pane = 0; pane < 2; ++pane) {

@@ -5,16 +5,9 @@
 
 #include <array>
 
-namespace quorvex {
+#include "window/Twips.h"
 
-// Positions and sizes in twips, single precision like the form's scale.
-struct RectTw {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-    bool operator==(const RectTw&) const = default;
-};
+namespace quorvex {
 
 // Current places of the controls the layout moves; each layout reads and
 // writes them, so a move that fails leaves its control's previous place.

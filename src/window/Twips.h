@@ -19,6 +19,25 @@ inline int TwipsToPixels(float twips, int twipsPerPixel) {
 
 inline float PixelsToTwips(int pixels, int twipsPerPixel) { return static_cast<float>(pixels) * twipsPerPixel; }
 
+// Positions and sizes in twips, single precision like the forms' scale.
+struct RectTw {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+    bool operator==(const RectTw&) const = default;
+};
+
+// A move of a control in a layout: one that would give it a negative width
+// or height fails as a whole and leaves the control where it was; negative
+// places are fine.
+inline void Move(RectTw& rect, float left, float top, float width, float height) {
+    if (width < 0 || height < 0) return;
+    rect = RectTw{left, top, width, height};
+}
+
+inline void MoveTo(RectTw& rect, float left, float top) { Move(rect, left, top, rect.width, rect.height); }
+
 struct TwipsPerPixel {
     short x = 15;
     short y = 15;

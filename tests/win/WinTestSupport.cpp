@@ -149,8 +149,13 @@ Answerer::~Answerer() {
     active_ = nullptr;
 }
 
+// Not again while a step is being answered: an action may pump messages.
 void CALLBACK Answerer::OnTick(HWND, UINT, UINT_PTR, DWORD) {
-    if (active_ != nullptr) active_->Tick();
+    static bool busy = false;
+    if (active_ == nullptr || busy) return;
+    busy = true;
+    active_->Tick();
+    busy = false;
 }
 
 bool Answerer::AnswerMenu(Seen& seen, int choice) {
@@ -175,6 +180,10 @@ void Answerer::Tick() {
     };
     if (next_ < steps_.size()) {
         const Step& step = steps_[next_];
+        if (step.action) {
+            if (step.action()) ++next_;
+            return;
+        }
         if (step.title.empty()) {
             if (AnswerMenu(seen_[next_], step.button)) ++next_;
             return;
@@ -303,8 +312,8 @@ ProgramProcess::ProgramProcess(const std::string& name) {
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     const std::string folder = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1);
-    std::string program = folder + "quorvex.exe";
-    if (name != "quorvex.exe") {
+    std::string program = folder + "Quorvex.exe";
+    if (name != "Quorvex.exe") {
         CopyFileA(program.c_str(), (folder_.Path() + "\\" + name).c_str(), FALSE);
         program = folder_.Path() + "\\" + name;
     }

@@ -30,12 +30,14 @@ void Type(HWND edit, const std::string& text);
 void Paste(HWND edit, const std::string& text);
 
 // One thing to answer: a message box found by its title; a file dialog when
-// `fileName` is set (its file-name box gets the name); or, with no title, a
-// popup menu, whose entry `button` (from 0) is chosen, or none when negative.
+// `fileName` is set (its file-name box gets the name); with no title, a popup
+// menu, whose entry `button` (from 0) is chosen, or none when negative; or,
+// with an action, whatever the action answers once it says it is done.
 struct Step {
     std::string title;
     int button;
     std::string fileName = {};
+    std::function<bool()> action = {};
 };
 
 // Answers this thread's dialogs and menus in turn, from a timer that ticks
@@ -110,7 +112,7 @@ private:
 // is to run under another name; killed if it is still running at the end.
 class ProgramProcess {
 public:
-    explicit ProgramProcess(const std::string& name = "quorvex.exe");
+    explicit ProgramProcess(const std::string& name = "Quorvex.exe");
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;

@@ -1,0 +1,103 @@
+#include <string>
+
+#include "MainFormFixture.h"
+#include "folderbrowse/FolderBrowse.h"
+#include "platform/Registry.h"
+
+namespace quorvex::test {
+namespace {
+
+class FolderBrowseTest : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        top_ = folder_.MakeFolder("top");
+        folder_.Write("top\\a.txt", "");
+        folder_.MakeFolder("top\\S");
+        FolderLastChosen() = top_;
+    }
+    // Opens "Open Folder..." of a pane and does `choose` in the browser.
+    void OpenFolder(int pane, const std::function<void(HWND form, HWND tree)>& choose, std::vector<Step> after = {}) {
+        std::vector<Step> steps{{"", 1}, {.title = "", .button = 0, .action = [&] {
+                                              const HWND form = FindWindowA(FolderBrowse::kClassName, nullptr);
+                                              if (!form || !IsWindowVisible(form)) return false;
+                                              choose(form, FindWindowExA(form, nullptr, WC_TREEVIEWA, nullptr));
+                                              return true;
+                                          }}};
+        steps.insert(steps.end(), after.begin(), after.end());
+        Answerer answerer(steps);
+        Click(BtnOpenDropDown(pane));
+        EXPECT_TRUE(answerer.Answered(0));
+        EXPECT_EQ(answerer.Unexpected(), "");
+    }
+    static HWND Button(HWND form, const char* caption) { return FindWindowExA(form, nullptr, "Button", caption); }
+    static std::string Selected(HWND tree) {
+        char text[MAX_PATH] = {};
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.hItem = TreeView_GetSelection(tree);
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+
+    TempFolder folder_;
+    std::string top_;
+};
+
+TEST_F(FolderBrowseTest, AcceptListsTheChosenFolderIntoThePane) {
+    OpenFolder(1, [&](HWND form, HWND tree) {
+        EXPECT_EQ(Selected(tree), "top");  // the folder chosen last
+        RECT r{};
+        SetWindowPos(form, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+        GetWindowRect(form, &r);
+        EXPECT_EQ(r.right - r.left, 270 - 8 + 2 * GetSystemMetrics(SM_CXFRAME));
+        Click(Button(form, "&Accept"));
+    }, {{"Compare Folders", IDNO}});
+    EXPECT_EQ(TextOf(Textbox(1)), "a.txt\r\nS\\\r\n");
+    EXPECT_EQ(FolderLastChosen(), top_);
+}
+
+TEST_F(FolderBrowseTest, CancelForgetsTheChoiceAndTheCloseBoxKeepsIt) {
+    OpenFolder(0, [&](HWND form, HWND) { Click(Button(form, "&Cancel")); });
+    EXPECT_EQ(FolderLastChosen(), "");
+    EXPECT_EQ(TextOf(Textbox(0)), "");
+    FolderLastChosen() = top_ + "\\S\\gone";  // preselects its nearest existing parent
+    OpenFolder(0, [&](HWND form, HWND tree) {
+        EXPECT_EQ(Selected(tree), "S");
+        SendMessageA(form, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(FolderLastChosen(), top_ + "\\S\\gone");
+}
+
+TEST_F(FolderBrowseTest, TheDesktopIsTheUsersDesktopFolderAndVirtualFoldersCannotBeChosen) {
+    SaveRegString(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop",
+                  top_);
+    OpenFolder(0, [&](HWND form, HWND tree) {
+        const HTREEITEM desktop = TreeView_GetRoot(tree);
+        TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetChild(tree, desktop)));  // the computer
+        EXPECT_EQ(Selected(tree), "My Computer");
+        EXPECT_FALSE(IsWindowEnabled(Button(form, "&Accept")));
+        NMHDR activation{tree, 100, NM_DBLCLK};
+        SendMessageA(form, WM_NOTIFY, activation.idFrom, reinterpret_cast<LPARAM>(&activation));
+        EXPECT_TRUE(IsWindow(form));  // nothing happened
+        int wheel = 120, key = 0;  // one notch up: the item above
+        FolderBrowse::Instance().MouseWheel(wheel, key);
+        PumpFor(50);
+        EXPECT_EQ(Selected(tree), "My Documents");
+        TreeView_SelectItem(tree, desktop);
+        SendMessageA(tree, WM_KEYDOWN, VK_RETURN, 0);  // Enter activates
+    }, {{"Compare Folders", IDNO}});
+    EXPECT_EQ(FolderLastChosen(), top_ + "\\");
+    EXPECT_EQ(TextOf(Textbox(0)), "a.txt\r\nS\\\r\n");
+}
+
+TEST(BrowseHelpContext, ComesFromTheProgramsExactName) {
+    EXPECT_EQ(BrowseHelpContext("Quorvex"), 162);
+    EXPECT_EQ(BrowseHelpContext("Tolvar"), 140);
+    EXPECT_EQ(BrowseHelpContext("quorvex"), 100);
+}
+
+}  // namespace
+}  // namespace quorvex::test
