@@ -18,10 +18,7 @@ int Main(HINSTANCE instance) {
     auto form = Quorvex::Create(instance);
     if (!form) return 1;
     form->Show();
-
-    MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchFormMessage(message);
-    return static_cast<int>(message.wParam);
+    return RunMessageLoop();
 }
 
 }  // namespace

@@ -154,6 +154,12 @@ bool TranslateFormKeys(const MSG& message) {
     }
 }
 
+int RunMessageLoop() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) DispatchFormMessage(message);
+    return static_cast<int>(message.wParam);
+}
+
 void DispatchFormMessage(const MSG& message) {
     if (TranslateFormKeys(message)) return;
     TranslateMessage(&message);

@@ -76,4 +76,7 @@ bool TranslateFormKeys(const MSG& message);
 // Form keys first, then the usual translation and dispatch.
 void DispatchFormMessage(const MSG& message);
 
+// Dispatches this thread's messages until WM_QUIT; returns its exit code.
+int RunMessageLoop();
+
 }  // namespace quorvex

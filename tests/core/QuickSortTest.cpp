@@ -10,21 +10,12 @@
 namespace quorvex {
 namespace {
 
-using Views = std::vector<std::string_view>;
-
-Views Sorted(Views list) {
-    QuickSort(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1);
-    return list;
-}
-
 // The pivot and loops fix where equal items end up; worked out by hand.
 TEST(QuickSort, PlacesEqualItemsAsItsStepsDictate) {
-    EXPECT_EQ(Sorted({}), Views{});
-    EXPECT_EQ(Sorted({"b", "", "a", ""}), (Views{"", "", "a", "b"}));
-    EXPECT_EQ(Sorted({"a", "A"}), (Views{"A", "a"}));
-    std::vector<std::string> list{"a1", "a2", "a3"};
-    QuickSort(list, 0, 2, [](const std::string& x, const std::string& y) { return x[0] < y[0]; });
-    EXPECT_EQ(list, (std::vector<std::string>{"a3", "a2", "a1"}));
+    const auto byLetter = [](const std::string& x, const std::string& y) { return x[0] < y[0]; };
+    std::vector<std::string> list{"b1", "a1", "b2", "a2", "a3", "b3"};
+    QuickSort(list, 0, 5, byLetter);
+    EXPECT_EQ(list, (std::vector<std::string>{"a3", "a2", "a1", "b3", "b1", "b2"}));
 }
 
 TEST(QuickSort, SortsListsFullOfDuplicates) {

@@ -7,19 +7,6 @@
 namespace quorvex {
 namespace {
 
-TEST(StripPath, KeepsTheTextAfterTheLastSeparator) {
-    const std::pair<const char*, const char*> rows[] = {
-        {"C:\\dir\\a.txt", "a.txt"}, {"a.txt", "a.txt"}, {"C:\\dir\\", ""}, {"", ""}, {"\\lead", "lead"},
-    };
-    for (const auto& [path, expected] : rows) EXPECT_EQ(StripPath(path, "\\"), expected) << path;
-}
-
-TEST(AddBackslash, TrimsAndEndsWithOneBackslash) {
-    EXPECT_EQ(AddBackslash("C:\\dir"), "C:\\dir\\");
-    EXPECT_EQ(AddBackslash("  C:\\dir\\  "), "C:\\dir\\");
-    EXPECT_EQ(AddBackslash("   "), "\\");
-}
-
 TEST(StripNulls, CutsAtTheFirstZero) {
     EXPECT_EQ(StripNulls(std::string_view("ab\0cd", 5)), "ab");
     EXPECT_EQ(StripNulls(std::string_view("\0a", 2)), "");

@@ -38,12 +38,33 @@ TEST_F(FileLoading, AsksBeforeLoadingMoreThan50000Bytes) {
     EXPECT_EQ(answerer.Text(),
               "Warning: the file you've opened is quite large, which may cause Quorvex to run more slowly or even stop "
               "responding.  Do you want to proceed?");
-    EXPECT_TRUE(answerer.HadButton(IDHELP));
+    EXPECT_TRUE(answerer.HadHelp());
     EXPECT_EQ(GetWindowTextLengthA(Textbox(0)), 50000);  // unchanged, and so is its source
     EXPECT_TRUE(StatusBecomes(0, "1 items - " + exact));
     form_->OpenFile(large, 0);
     ASSERT_TRUE(answerer.Answered());
     EXPECT_EQ(GetWindowTextLengthA(Textbox(0)), 50001);
+}
+
+const char kPrompt[] = "Type a list or open a file or folder to compare";
+
+TEST_F(FileLoading, EachChangeStartsTheIntervalAnew) {
+    Type(Textbox(1), "one\r\n");
+    EXPECT_EQ(TextOf(Status(1)), kPrompt);  // the tick has not run yet
+    Sleep(80);                               // the first interval is over, its tick still queued
+    Type(Textbox(1), "two");
+    PumpFor(0);
+    EXPECT_EQ(TextOf(Status(1)), kPrompt);
+    EXPECT_TRUE(StatusBecomes(1, "2 items"));
+    EXPECT_EQ(TextOf(Status(0)), kPrompt);
+}
+
+TEST_F(FileLoading, AnEmptiedPaneCountsOneItemAndForgetsItsSource) {
+    const std::string path = folder_.Write("list.txt", "a\r\nb");
+    form_->OpenFile(path, 0);
+    ASSERT_TRUE(StatusBecomes(0, "2 items - " + path));
+    Paste(Textbox(0), "");
+    EXPECT_TRUE(StatusBecomes(0, "1 items"));
 }
 
 }  // namespace

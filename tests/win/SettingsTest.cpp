@@ -1,6 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
+#include "platform/Handles.h"
 #include "platform/Registry.h"
 #include "window/Twips.h"
 
@@ -47,17 +48,16 @@ TEST_F(Settings, StoredValuesAreReadByTheirLeadingNumberAndAppliedAsTheyAre) {
     EXPECT_EQ(Opened(), (std::vector<LONG>{0, 0, 550, GetSystemMetrics(SM_CYMINTRACK)}));
 }
 
-TEST_F(Settings, HelpWithoutTheHelpFileSaysSo) {
+// Help and F1 open the suite's help file at the form's context; the help
+// window goes with the main window.
+TEST_F(Settings, HelpOpensTheSuitesHelpFileOrSaysItIsMissing) {
     Opened();
     Answerer answerer({{"Quorvex", IDOK}, {"Quorvex", IDOK}});
     Click(Item(control::kBtnHelp));
-    SendMessageA(Form(), WM_HELP, 0, 0);  // F1
+    SendMessageA(Form(), WM_HELP, 0, 0);
     ASSERT_TRUE(answerer.Answered(0));
     EXPECT_EQ(answerer.Text(1), "Help file not found.  Orlenti Vantoria has not been properly installed");
-    EXPECT_FALSE(answerer.HadButton(IDHELP, 1));
-}
-
-TEST_F(Settings, HelpOpensTheSuitesHelpFileAndClosingTheWindowClosesIt) {
+    EXPECT_FALSE(answerer.HadHelp(1));
     char self[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     const std::string folder = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "help";
@@ -68,6 +68,26 @@ TEST_F(Settings, HelpOpensTheSuitesHelpFileAndClosingTheWindowClosesIt) {
     ASSERT_NE(help, nullptr);
     SendMessageA(Form(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindow(help));
+}
+
+TEST(Registry, ReadsWhatItWroteCreatingAMissingKeyEmpty) {
+    RegistrySandbox sandbox;
+    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "missing"), "");
+    HKEY opened = nullptr;
+    ASSERT_EQ(RegOpenKeyA(HKEY_CURRENT_USER, "A\\B", &opened), ERROR_SUCCESS);
+    const UniqueKey key(opened);
+    SaveRegString(HKEY_CURRENT_USER, "A\\B", "path", "C:\\Program Files\\");
+    SaveRegString(HKEY_CURRENT_USER, "A\\B", "long", std::string(300, 'x'));
+    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "path"), "C:\\Program Files\\");
+    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "long"), std::string(300, 'x'));
+    // The empty text is a value of size 0; a zero ends what is read.
+    SaveRegString(HKEY_CURRENT_USER, "A\\B", "path", "");
+    DWORD size = 1;
+    EXPECT_EQ(RegQueryValueExA(key.get(), "path", nullptr, nullptr, nullptr, &size), ERROR_SUCCESS);
+    EXPECT_EQ(size, 0u);
+    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "path"), "");
+    RegSetValueExA(key.get(), "zero", 0, REG_SZ, reinterpret_cast<const BYTE*>("ab\0cd"), 6);
+    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "zero"), "ab");
 }
 
 }  // namespace

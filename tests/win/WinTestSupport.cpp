@@ -1,5 +1,7 @@
 #include "WinTestSupport.h"
 
+#include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -45,8 +47,6 @@ HWND ActiveDialog(const char* title = nullptr, int childId = 0) {
     return nullptr;
 }
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 // Runs a command of the Unix system under Wine, in `folder`, and waits (up to
 // 10 s) until `done` holds: Wine's handle of a Unix process does not tell
 // when it ends.
@@ -63,20 +63,14 @@ bool RunUnixCommand(std::string command, const std::string& folder, const std::f
     return done();
 }
 
+// Read-only and hidden files go too; links were removed before.
 void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA entry{};
-    if (UniqueFind find{FindFirstFileA((folder + "\\*").c_str(), &entry)}) {
-        do {
-            const std::string name = entry.cFileName, path = folder + "\\" + name;
-            if (name == "." || name == "..") continue;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (IsFolder(path) && !(entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
-                RemoveTree(path);
-            else if (!DeleteFileA(path.c_str()))
-                RemoveDirectoryA(path.c_str());
-        } while (FindNextFileA(find.get(), &entry));
-    }
-    RemoveDirectoryA(folder.c_str());
+    const std::string from = folder + '\0';  // the list ends with a second zero
+    SHFILEOPSTRUCTA remove{};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = from.c_str();
+    remove.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    SHFileOperationA(&remove);
 }
 
 }  // namespace
@@ -191,8 +185,7 @@ void Answerer::Tick() {
         if (const HWND dialog = ActiveDialog(step.title.c_str(), step.fileName.empty() ? kMessageText : kFileNameBox)) {
             Seen& seen = seen_[next_++];
             seen.text = TextOf(GetDlgItem(dialog, kMessageText));
-            for (HWND child : WindowsOf(dialog))
-                if (IsOfClass(child, "Button")) seen.buttons.push_back(GetDlgCtrlID(child));
+            seen.help = GetDlgItem(dialog, IDHELP) != nullptr;
             if (!step.fileName.empty())
                 for (HWND child : WindowsOf(GetDlgItem(dialog, kFileNameBox)))
                     if (IsOfClass(child, "Edit")) SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.fileName.c_str()));
@@ -208,11 +201,6 @@ void Answerer::Tick() {
 
 bool Answerer::Answered(DWORD timeoutMs) {
     return PumpUntil([this] { return next_ == steps_.size(); }, timeoutMs);
-}
-
-bool Answerer::HadButton(int id, std::size_t step) const {
-    const auto& buttons = seen_[step].buttons;
-    return std::find(buttons.begin(), buttons.end(), id) != buttons.end();
 }
 
 namespace {
@@ -253,16 +241,13 @@ TempFolder::~TempFolder() {
     for (const auto& link : links_) {
         const std::size_t slash = link.find_last_of('\\');
         RunUnixCommand("/bin/rm -f \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
-                       [&] { return !Exists(link); });
+                       [&] { return !IsFolder(link); });
     }
     RemoveTree(path_);
 }
 
 std::string TempFolder::MakeFolder(const std::string& relative) const {
-    for (std::size_t end = 0; end != std::string::npos;) {
-        end = relative.find('\\', end + 1);
-        CreateDirectoryA((path_ + "\\" + relative.substr(0, end)).c_str(), nullptr);
-    }
+    SHCreateDirectoryExA(nullptr, (path_ + "\\" + relative).c_str(), nullptr);
     return path_ + "\\" + relative;
 }
 
@@ -283,65 +268,8 @@ bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& 
     std::replace(unixTarget.begin(), unixTarget.end(), '\\', '/');
     links_.push_back(link);
     return RunUnixCommand("/bin/ln -s \"" + unixTarget + "\" \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
-                          [&] { return Exists(link); });
+                          [&] { return IsFolder(link); });
 }
 
 }  // namespace quorvex::test
 
-namespace quorvex::test {
-namespace {
-
-struct ProcessSearch {
-    DWORD process;
-    const char* className;
-    HWND found;
-};
-
-BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM lParam) {
-    auto* search = reinterpret_cast<ProcessSearch*>(lParam);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window) || !IsOfClass(window, search->className)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-}  // namespace
-
-ProgramProcess::ProgramProcess(const std::string& name) {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string folder = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1);
-    std::string program = folder + "Quorvex.exe";
-    if (name != "Quorvex.exe") {
-        CopyFileA(program.c_str(), (folder_.Path() + "\\" + name).c_str(), FALSE);
-        program = folder_.Path() + "\\" + name;
-    }
-    std::string commandLine = "\"" + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_);
-}
-
-ProgramProcess::~ProgramProcess() {
-    if (process_.hProcess == nullptr) return;
-    if (ExitCode(0) < 0) TerminateProcess(process_.hProcess, 1);
-    WaitForSingleObject(process_.hProcess, 5000);
-    CloseHandle(process_.hThread);
-    CloseHandle(process_.hProcess);
-}
-
-HWND ProgramProcess::Window(const char* className) const {
-    ProcessSearch search{process_.dwProcessId, className, nullptr};
-    if (process_.hProcess != nullptr) EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-long ProgramProcess::ExitCode(DWORD timeoutMs) const {
-    DWORD code = 0;
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0 || !GetExitCodeProcess(process_.hProcess, &code))
-        return -1;
-    return static_cast<long>(code);
-}
-
-}  // namespace quorvex::test

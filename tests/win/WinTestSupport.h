@@ -13,8 +13,7 @@
 
 namespace quorvex::test {
 
-// Processes this thread's messages until `condition` holds (true) or the time
-// runs out (false).
+// Processes this thread's messages until `condition` holds or time runs out.
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 void PumpFor(DWORD milliseconds);
 
@@ -29,10 +28,9 @@ void Type(HWND edit, const std::string& text);
 // Replaces the whole text as a paste does (the box reports the change).
 void Paste(HWND edit, const std::string& text);
 
-// One thing to answer: a message box found by its title; a file dialog when
-// `fileName` is set (its file-name box gets the name); with no title, a popup
-// menu, whose entry `button` (from 0) is chosen, or none when negative; or,
-// with an action, whatever the action answers once it says it is done.
+// A message box found by its title; a file dialog when `fileName` is set; with
+// no title, a popup menu whose entry `button` is chosen (negative: none); or
+// an action, done when it returns true.
 struct Step {
     std::string title;
     int button;
@@ -40,9 +38,8 @@ struct Step {
     std::function<bool()> action = {};
 };
 
-// Answers this thread's dialogs and menus in turn, from a timer that ticks
-// inside their modal loops. A dialog that no step expects is closed and
-// reported, so that a test never hangs on it.
+// Answers this thread's dialogs and menus in turn from a timer that ticks in
+// their modal loops; a dialog no step expects is closed and reported.
 class Answerer {
 public:
     explicit Answerer(std::vector<Step> steps);
@@ -52,16 +49,16 @@ public:
 
     // Waits until every step was answered.
     bool Answered(DWORD timeoutMs = 10000);
-    // A box's message, or a menu's captions one a line; the box's buttons.
+    // A box's message, or a menu's captions one a line; whether it had Help.
     const std::string& Text(std::size_t step = 0) const { return seen_[step].text; }
-    bool HadButton(int id, std::size_t step = 0) const;
+    bool HadHelp(std::size_t step = 0) const { return seen_[step].help; }
     // The message of a dialog that no step expected, or empty.
     const std::string& Unexpected() const { return unexpected_; }
 
 private:
     struct Seen {
         std::string text;
-        std::vector<int> buttons;
+        bool help = false;
     };
     static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD);
     void Tick();
@@ -75,9 +72,8 @@ private:
     UINT_PTR timer_;
 };
 
-// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE of this process point at empty
-// scratch keys for the sandbox's life, so that no test reads or writes the
-// real ones.
+// HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at empty scratch keys while
+// the sandbox lives.
 class RegistrySandbox {
 public:
     RegistrySandbox();
@@ -86,8 +82,7 @@ public:
     RegistrySandbox& operator=(const RegistrySandbox&) = delete;
 };
 
-// A fresh folder under the temporary folder, removed with all its contents
-// (links removed, not followed) at the end.
+// A fresh temporary folder, removed with its contents (links not followed).
 class TempFolder {
 public:
     TempFolder();
@@ -106,25 +101,6 @@ public:
 private:
     std::string path_;
     mutable std::vector<std::string> links_;
-};
-
-// The program beside the tests started as a process, from a copy when it
-// is to run under another name; killed if it is still running at the end.
-class ProgramProcess {
-public:
-    explicit ProgramProcess(const std::string& name = "Quorvex.exe");
-    ~ProgramProcess();
-    ProgramProcess(const ProgramProcess&) = delete;
-    ProgramProcess& operator=(const ProgramProcess&) = delete;
-
-    // A visible top-level window of the process with this class, or null.
-    HWND Window(const char* className) const;
-    // The exit code once the process has ended, or -1 when it does not end.
-    long ExitCode(DWORD timeoutMs = 30000) const;
-
-private:
-    TempFolder folder_;
-    PROCESS_INFORMATION process_{};
 };
 
 }  // namespace quorvex::test

