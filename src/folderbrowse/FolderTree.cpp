@@ -26,7 +26,11 @@ std::string SpecialFolder(int which) {
 std::vector<std::string> Subfolders(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA entry{};
+    // A drive without its disk gives no subfolders, not the system's "insert
+    // a disk" box.
+    const UINT errorMode = SetErrorMode(SEM_FAILCRITICALERRORS);
     const UniqueFind find(FindFirstFileA((AddBackslash(folder) + "*.*").c_str(), &entry));
+    SetErrorMode(errorMode);
     if (!find) return names;
     do {
         const std::string name = entry.cFileName;
