@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include "platform/Handles.h"
+#include "platform/WindowsVersion.h"
 
 namespace quorvex {
 
@@ -34,12 +35,6 @@ ReadResult ReadWholeFile(const std::string& path) {
 }
 
 namespace {
-
-bool IsNtFamily() {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof info;
-    return GetVersionExA(&info) && info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
 
 // The finished new file takes the place of `path`. Windows 95, 98 and Me have
 // no MoveFileEx that moves: there the old file steps aside under a name of

@@ -10,4 +10,7 @@ bool IsWinXP();
 bool IsWin2003();
 bool IsWinVista();
 
+// Windows NT, 2000 and later, as against Windows 95, 98 and Me.
+bool IsNtFamily();
+
 }  // namespace quorvex
