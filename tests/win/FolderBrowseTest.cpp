@@ -74,8 +74,7 @@ TEST_F(FolderBrowseTest, TheDesktopIsTheUsersDesktopFolderAndVirtualFoldersCanno
         NMHDR activation{tree, 100, NM_DBLCLK};
         SendMessageA(form, WM_NOTIFY, activation.idFrom, reinterpret_cast<LPARAM>(&activation));
         EXPECT_TRUE(IsWindow(form));  // nothing happened
-        int wheel = 120, key = 0;  // one notch up: the item above
-        FolderBrowse::Instance().MouseWheel(wheel, key);
+        SendMessageA(form, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);  // one notch up: the item above
         PumpFor(50);
         EXPECT_EQ(Selected(tree), "My Documents");
         TreeView_SelectItem(tree, desktop);
