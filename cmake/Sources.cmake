@@ -1,5 +1,6 @@
 # Platform-free core: everything that needs no Windows header.
 set(QUORVEX_CORE_SOURCES
+  src/app/CommandLine.cpp
   src/compare/CompareEngine.cpp
   src/compare/ItemSet.cpp
   src/compare/TextRoutines.cpp

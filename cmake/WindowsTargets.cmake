@@ -20,6 +20,7 @@ add_library(quorvex_win STATIC
   src/platform/WindowsVersion.cpp
   src/sources/FileLoading.cpp
   src/sources/FolderListing.cpp
+  src/sources/HandedOverList.cpp
   src/sources/PaneCommands.cpp
   src/sources/PaneStatus.cpp
   src/window/Placement.cpp

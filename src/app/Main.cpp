@@ -9,13 +9,13 @@
 namespace quorvex {
 namespace {
 
-int Main(HINSTANCE instance) {
+int Main(HINSTANCE instance, const char* arguments) {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = 8;
     controls.dwICC = ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 
-    auto form = Quorvex::Create(instance);
+    auto form = Quorvex::Create(instance, arguments ? arguments : "");
     if (!form) return 1;
     form->Show();
     return RunMessageLoop();
@@ -24,4 +24,4 @@ int Main(HINSTANCE instance) {
 }  // namespace
 }  // namespace quorvex
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) { return quorvex::Main(instance); }
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) { return quorvex::Main(instance, arguments); }

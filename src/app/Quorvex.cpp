@@ -1,5 +1,6 @@
 #include "app/Quorvex.h"
 
+#include "app/CommandLine.h"
 #include "app/ControlIds.h"
 #include "compare/ResultList.h"
 #include "compare/TextRoutines.h"
@@ -9,10 +10,12 @@
 #include "platform/Handles.h"
 #include "platform/Help.h"
 #include "platform/InstallPath.h"
+#include "platform/MessageBoxes.h"
 #include "platform/Registry.h"
 #include "platform/WindowText.h"
 #include "sources/FileLoading.h"
 #include "sources/FolderListing.h"
+#include "sources/HandedOverList.h"
 #include "sources/ItemCount.h"
 #include "sources/ListText.h"
 #include "sources/PaneCommands.h"
@@ -57,8 +60,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<Quorvex> Quorvex::Create(HINSTANCE instance) {
+std::unique_ptr<Quorvex> Quorvex::Create(HINSTANCE instance, std::string commandLine) {
     auto form = std::make_unique<Quorvex>(CreateKey{});
+    form->commandLine_ = std::move(commandLine);
     form->tpp_ = MeasureTwipsPerPixel();
     if (!form->CreateForm({.className = kClassName,
                            .caption = "Quorvex",
@@ -223,6 +227,7 @@ void Quorvex::Initialize() {
                                 &pane_[1].BtnCopy, &pane_[1].BtnSave, &CompareIt[0], &CompareIt[1], &btnHelp});
     SetScreenTwipsPerPixel(tpp_);
     if (!LoadWindowPlacement(hWnd(), kFormName, tpp_)) CentreOnScreen();
+    HandleCommandLine();
     if (GetWindowTextLengthA(pane_[0].Textbox) == 0 && GetWindowTextLengthA(pane_[1].Textbox) == 0) {
         SetWindowTextA(pane_[0].Status, kStartPrompt);
         SetWindowTextA(pane_[1].Status, WindowText(pane_[0].Status).c_str());
@@ -385,7 +390,10 @@ void Quorvex::BtnOpen_Click(int index) {
 
 void Quorvex::BtnOpen_DropDown(int index, const std::string& key) {
     if (key == "File") BtnOpen_Click(index);
-    if (key != "Folder") return;
+    if (key == "Folder") BrowseAndList(index);
+}
+
+void Quorvex::BrowseAndList(int index) {
     FolderBrowse::Instance().Show(hWnd());
     // The desktop is resolved in the value itself, so the next showing
     // preselects the desktop's folder.
@@ -409,6 +417,43 @@ void Quorvex::BtnSave_Click(int index) {
 // earlier file whole.
 void Quorvex::SaveFile(const std::string& filename, const std::string& content) {
     WriteFileReplacing(filename, content);
+}
+
+void Quorvex::EnumFileList(std::string F) {
+    for (std::string& name : ReadHandedOverList(F)) FileList.push_back(std::move(name));
+}
+
+// Fills the panes from a list file another program handed over; never
+// compares, but says when the two panes came out the same.
+void Quorvex::HandleCommandLine() {
+    const CommandLine line = ParseCommandLine(commandLine_);
+    if (!line.acted) return;
+    if (line.command.size() == 2) EnumFileList(line.listFile);
+    const std::size_t n = FileList.size() - 1;
+    const bool files = line.command == "/f", folders = line.command == "/d";
+    if ((files || folders) && n == 3) AppendNames(0, n);
+    if (files && n == 1) {
+        OpenFile(FileList[1], 0);
+        BtnOpen_Click(1);
+    }
+    if (files && n == 2) {
+        OpenFile(FileList[1], 0);
+        OpenFile(FileList[2], 1);
+    }
+    if (folders && (n == 1 || n == 2)) AddListing(FileList[1], 0, "");
+    if (folders && n == 1) BrowseAndList(1);
+    if (folders && n == 2) AddListing(FileList[2], 1, "");
+    const std::string left = WindowText(pane_[0].Textbox);
+    if (!left.empty() && left == WindowText(pane_[1].Textbox))
+        ShowMessageBox(hWnd(), {.text = "Files are identical.", .style = MB_OK | MB_ICONINFORMATION});
+}
+
+// The bare names of the first handed-over entries, a line each.
+void Quorvex::AppendNames(int index, std::size_t count) {
+    std::string text = WindowText(pane_[index].Textbox);
+    for (std::size_t i = 1; i <= count; ++i) text.append(StripPath(FileList[i], "\\")).append("\r\n");
+    SetWindowTextA(pane_[index].Textbox, text.c_str());
+    Textbox_Change(index);
 }
 
 int Quorvex::PaneOf(HWND control) const {

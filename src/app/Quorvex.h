@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/Pane.h"
 #include "compare/CompareEngine.h"
@@ -34,8 +35,9 @@ public:
     static constexpr const char* kClassName = "QuorvexMainForm";
 
     // The form's window, hidden, with every control at its design place;
-    // null when the window cannot be created.
-    static std::unique_ptr<Quorvex> Create(HINSTANCE instance);
+    // null when the window cannot be created. The command line is the
+    // program's arguments, acted on when the form loads.
+    static std::unique_ptr<Quorvex> Create(HINSTANCE instance, std::string commandLine = {});
     explicit Quorvex(CreateKey) {}
     ~Quorvex() override;
 
@@ -51,6 +53,11 @@ public:
     void SaveFile(const std::string& filename, const std::string& content);
     // Brings the other pane to the first line of pane `pane`.
     void Sync(int pane);
+    // Adds the names of a handed-over list file to FileList and deletes it.
+    void EnumFileList(std::string F);
+
+    // The handed-over names, numbered from 1 (position 0 is not used).
+    std::vector<std::string> FileList{std::string()};
 
     int MinTrackX() const override { return 530; }
     int MinTrackY() const override { return 320; }
@@ -96,6 +103,9 @@ private:
     void StatusTimer_Timer(int index);
     void SyncTimer_Timer();
 
+    void HandleCommandLine();
+    void BrowseAndList(int pane);
+    void AppendNames(int pane, std::size_t count);
     void ShowView();
     bool ListingInProgress() const;
     int PaneOf(HWND control) const;
@@ -107,6 +117,7 @@ private:
     int PixelsY(float twips) const { return TwipsToPixels(twips, tpp_.y); }
 
     bool loaded_ = false;
+    std::string commandLine_;
     HWND lastFocus_ = nullptr;
     TwipsPerPixel tpp_;
     MainLayout layout_ = DesignLayout();

@@ -39,7 +39,6 @@ const Case kCases[] = {
     {"spaces are trimmed", "  word  ", "word", {{"word"}, {"word"}}, {{}, {}}},
     {"tabs take part", "a\t", "a", {{}, {}}, {{"a\t"}, {"a"}}},
     {"blank lines never shown", "a\r\n\r\n   \r\nb", "a\r\n\r\n", {{"a"}, {"a"}}, {{"b"}, {}}},
-    {"exact rule by default", "Readme.txt", "README.TXT", {{}, {}}, {{"Readme.txt"}, {"README.TXT"}}},
     {"lone CR and LF stay in the item", "a\nb\r\nc\rd", "a\r\nb\r\nc", {{}, {}}, {{"a\nb", "c\rd"}, {"a", "b", "c"}}},
     {"paths reduced to names", "C:\\one\\a.txt\r\nC:\\one\\b.txt", "D:\\two\\a.txt", {{"a.txt"}, {"a.txt"}},
      {{"b.txt"}, {}}},

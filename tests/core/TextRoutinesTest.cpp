@@ -1,8 +1,9 @@
-#include "compare/TextRoutines.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "app/CommandLine.h"
+#include "compare/TextRoutines.h"
 
 namespace quorvex {
 namespace {
@@ -19,6 +20,18 @@ TEST(LeadingNumber16, ReadsTheNumberATextStartsWithOrZero) {
         {"abc", 0},     {"-", 0},       {"40000", 0}, {"-32768", -32768}, {"32767.5", 0}, {".5", 0},
     };
     for (const auto& [text, number] : rows) EXPECT_EQ(LeadingNumber16(text), number) << text;
+}
+
+TEST(ParseCommandLine, TheSwitchInLowerCaseThenTheListFileAsWritten) {
+    const CommandLine line = ParseCommandLine("/FC:\\list.ini");
+    EXPECT_TRUE(line.acted);
+    EXPECT_EQ(line.command, "/f");
+    EXPECT_EQ(line.listFile, "C:\\list.ini");
+    EXPECT_EQ(ParseCommandLine("/d \"x.ini\"").listFile, " \"x.ini\"");
+    EXPECT_EQ(ParseCommandLine(std::string_view("/fa\0b", 5)).listFile, "a");
+    EXPECT_EQ(ParseCommandLine("/").command, "/");
+    EXPECT_FALSE(ParseCommandLine("list.ini").acted);
+    EXPECT_FALSE(ParseCommandLine("").acted);
 }
 
 }  // namespace

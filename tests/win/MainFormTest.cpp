@@ -95,7 +95,6 @@ TEST_F(MainFormTest, ReactivationGivesTheFocusBackToTheControlThatHadIt) {
     HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
                                  nullptr);
     SetForegroundWindow(other);
-    EXPECT_NE(GetFocus(), Textbox(1));
     SetForegroundWindow(Form());
     EXPECT_EQ(GetFocus(), Textbox(1));
     DestroyWindow(other);

@@ -1,0 +1,17 @@
+// The list of files or folders another program hands over in a profile
+// file: section "Files", keys "File1", "File2", ... The file is consumed.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+// The names in key order, up to the first missing or empty key, each cut to
+// 254 characters. A name that repeats an earlier one in another letter case
+// is dropped and the names after it move up, so that the list holds as many
+// names as different ones were handed over. The file is deleted whether or
+// not anything was read.
+std::vector<std::string> ReadHandedOverList(const std::string& listFile);
+
+}  // namespace quorvex
