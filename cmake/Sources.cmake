@@ -5,6 +5,7 @@ set(QUORVEX_CORE_SOURCES
   src/compare/ItemSet.cpp
   src/compare/TextRoutines.cpp
   src/platform/DialogText.cpp
+  src/sources/Drops.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
   src/folderbrowse/BrowseLayout.cpp

@@ -9,6 +9,7 @@ add_library(quorvex_win STATIC
   src/platform/ButtonPlus.cpp
   src/platform/Clipboard.cpp
   src/platform/FileSystem.cpp
+  src/platform/DroppedFiles.cpp
   src/platform/Fonts.cpp
   src/platform/FramePlus.cpp
   src/platform/Help.cpp

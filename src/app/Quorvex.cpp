@@ -1,5 +1,7 @@
 #include "app/Quorvex.h"
 
+#include <shellapi.h>
+
 #include "app/CommandLine.h"
 #include "app/ControlIds.h"
 #include "compare/ResultList.h"
@@ -14,6 +16,7 @@
 #include "platform/Registry.h"
 #include "platform/WindowText.h"
 #include "sources/FileLoading.h"
+#include "sources/Drops.h"
 #include "sources/FolderListing.h"
 #include "sources/HandedOverList.h"
 #include "sources/ItemCount.h"
@@ -101,6 +104,7 @@ void Quorvex::CreateControls() {
         pane.StatusTimer.Attach(form, kStatusTimerId + i, kTimerIntervalMs);
     }
     SyncTimer.Attach(form, kSyncTimerId, kTimerIntervalMs);
+    DragAcceptFiles(form, TRUE);  // files and folders from the shell, anywhere on the window
 
     // Places inside the frames, in twips relative to the frame.
     const auto contain = [this](FramePlus& frame, HWND control, float left, float top, float width, float height) {
@@ -155,6 +159,9 @@ std::optional<LRESULT> Quorvex::OnMessage(UINT message, WPARAM wParam, LPARAM lP
                 if (pane.BtnCopy.Draw(item) || pane.BtnSave.Draw(item)) return TRUE;
             return std::nullopt;
         }
+        case WM_DROPFILES:
+            Form_Drop(TakeDrop(wParam));
+            return 0;
         case WM_HELP:
             ShowHelp(kHelpContext);
             return TRUE;
@@ -454,6 +461,34 @@ void Quorvex::AppendNames(int index, std::size_t count) {
     for (std::size_t i = 1; i <= count; ++i) text.append(StripPath(FileList[i], "\\")).append("\r\n");
     SetWindowTextA(pane_[index].Textbox, text.c_str());
     Textbox_Change(index);
+}
+
+// One item onto an empty pane is opened; otherwise the items' names are
+// added to the pane's list and selected. A drop that comes while a listing
+// asks about subfolders is let go: the listing is about to set the text.
+void Quorvex::Form_Drop(const DroppedFiles& drop) {
+    if (ListingInProgress() || drop.paths.empty()) return;
+    RECT client{};
+    GetClientRect(hWnd(), &client);
+    const int index = DropPane(drop.x, tpp_.x, PixelsToTwips(client.right, tpp_.x));
+    const HWND box = pane_[index].Textbox;
+    const std::string text = WindowText(box);
+    if (drop.paths.size() == 1 && text.empty()) {
+        if (IsFolder(drop.paths[0]))
+            AddListing(drop.paths[0], index, "");
+        else
+            OpenFile(drop.paths[0], index);
+    } else {
+        // Only the added names go in, at the end: replacing a long text
+        // costs the edit control far more than adding to it.
+        const std::string added = TextWithDroppedNames(text, drop.paths).substr(text.size());
+        SendMessageA(box, EM_SETSEL, text.size(), text.size());
+        SendMessageA(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+        SendMessageA(box, EM_SETSEL, text.size(), text.size());
+    }
+    DWORD start = 0;
+    SendMessageA(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    SendMessageA(box, EM_SETSEL, start, start + 65386);
 }
 
 int Quorvex::PaneOf(HWND control) const {

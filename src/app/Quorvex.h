@@ -15,6 +15,7 @@
 #include "compare/CompareEngine.h"
 #include "compare/CompareView.h"
 #include "platform/ButtonPlus.h"
+#include "platform/DroppedFiles.h"
 #include "platform/FramePlus.h"
 #include "platform/Handles.h"
 #include "platform/Timer.h"
@@ -104,6 +105,7 @@ private:
     void SyncTimer_Timer();
 
     void HandleCommandLine();
+    void Form_Drop(const DroppedFiles& drop);
     void BrowseAndList(int pane);
     void AppendNames(int pane, std::size_t count);
     void ShowView();

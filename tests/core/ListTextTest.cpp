@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/DialogText.h"
+#include "sources/Drops.h"
 #include "sources/ListText.h"
 
 namespace quorvex {
@@ -29,6 +30,14 @@ TEST(ListingPrefix, IsTheFoldersPathBelowTheTopBetweenBackslashes) {
 TEST(DialogFilter, HasZeroSeparatorsAndTwoZerosAtTheEnd) {
     EXPECT_EQ(DialogFilter("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
               std::string("Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0\0", 46));
+}
+
+TEST(Drops, NamesJoinUnlessALineHoldsThemAndTheMiddleGoesRight) {
+    EXPECT_EQ(TextWithDroppedNames("a.txt\r\nB.TXT\r\n", {"C:\\x\\b.txt", " D:\\y\\c.txt ", "E:\\", "F:\\c.txt"}),
+              "a.txt\r\nB.TXT\r\n\r\nc.txt\r\nc.txt");
+    EXPECT_EQ(TextWithDroppedNames("a", {"E:\\"}), "a\r\n");  // a drive root's empty name
+    EXPECT_EQ(DropPane(260, 15, 7830), 0);
+    EXPECT_EQ(DropPane(261, 15, 7830), 1);
 }
 
 }  // namespace
