@@ -20,6 +20,8 @@ else()
   list(APPEND QUORVEX_CORE_SOURCES src/compare/CollationAscii.cpp)
 endif()
 
+list(TRANSFORM QUORVEX_CORE_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)
+
 function(quorvex_core_library name)
   add_library(${name} STATIC ${QUORVEX_CORE_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)

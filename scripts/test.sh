@@ -5,7 +5,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/build.sh win32 win64 native
+scripts/build.sh win32 win64 native fuzz
 
 . scripts/wine-env.sh
 . scripts/xvfb.sh
@@ -15,7 +15,7 @@ start_xvfb
 wineserver -p
 
 # Both build folders' tests in one run, with one summary.
-printf 'subdirs("native" "win64")\n' > build/CTestTestfile.cmake
+printf 'subdirs("native" "fuzz" "win64")\n' > build/CTestTestfile.cmake
 set +e
 ctest --test-dir build --output-on-failure -j2 "$@"
 rc=$?

@@ -1,0 +1,78 @@
+// The comparison with every combination of its options, checked against its
+// pairwise definition: every item tested against every item of the other
+// list, so that the fuzzer finds wrong answers, not only crashes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "compare/Collation.h"
+#include "compare/CompareEngine.h"
+#include "compare/QuickSort.h"
+#include "compare/TextRoutines.h"
+
+namespace {
+
+using quorvex::CaseRule;
+using quorvex::CompareMode;
+using Items = std::vector<std::string>;
+
+Items Normalised(std::string_view text) {
+    Items items;
+    for (const auto item : quorvex::SplitAtCrLf(text)) items.emplace_back(quorvex::TrimSpaces(item));
+    return items;
+}
+
+bool Matches(std::string a, std::string b, CaseRule rule) {
+    if (rule == CaseRule::Folded) {
+        quorvex::LowerCaseInPlace(a.data(), a.size());
+        quorvex::LowerCaseInPlace(b.data(), b.size());
+    }
+    return a == b;
+}
+
+// One side kept as the steps define it: found or not against `other`,
+// then sorted with the removed items still in place.
+Items Kept(Items side, const Items& other, const quorvex::CompareOptions& options) {
+    for (auto& item : side) {
+        bool found = false;
+        for (const auto& candidate : other) found = found || Matches(item, candidate, options.caseRule);
+        if (found != (options.mode == CompareMode::Similarities)) item.clear();
+    }
+    std::vector<std::string_view> views(side.begin(), side.end());
+    if (options.sort) quorvex::QuickSort(views, 0, static_cast<std::ptrdiff_t>(views.size()) - 1);
+    Items kept;
+    for (const auto view : views)
+        if (!view.empty()) kept.emplace_back(view);
+    return kept;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 1) return 0;
+    const quorvex::CompareOptions options{(data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
+                                          (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact, (data[0] & 4) != 0};
+    const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::size_t split = input.find('\0');
+    const std::string_view leftText = input.substr(0, split);
+    const std::string_view rightText = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+    const auto result = quorvex::CompareLists(leftText, rightText, options);
+
+    Items left = Normalised(leftText), right = Normalised(rightText);
+    if (left.size() > 200 || right.size() > 200) return 0;  // the definition is quadratic
+    bool pathMode = true;
+    for (const auto& item : left) pathMode = pathMode && item.find('\\') != std::string::npos;
+    for (std::size_t k = 0; k < right.size(); ++k) pathMode = pathMode && k < left.size() && left[k].rfind('\\', 0) != 0;
+    if (pathMode) {
+        for (auto& item : left) item = std::string(quorvex::StripPath(item, "\\"));
+        for (auto& item : right) item = std::string(quorvex::StripPath(item, "\\"));
+    }
+    const Items expectedLeft = Kept(left, right, options), expectedRight = Kept(right, left, options);
+    if (Items(result.left.begin(), result.left.end()) != expectedLeft ||
+        Items(result.right.begin(), result.right.end()) != expectedRight)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,84 @@
+// The routines that read text from outside: counting, line ends, listing
+// prefixes, stored numbers, the command line, dropped names and the layout
+// arithmetic, each with a property it must keep.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "folderbrowse/BrowseLayout.h"
+#include "sources/Drops.h"
+#include "sources/ItemCount.h"
+#include "sources/ListText.h"
+#include "compare/TextRoutines.h"
+#include "window/MainLayout.h"
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) std::abort();
+}
+
+void CheckLineEnds(std::string_view input) {
+    std::string text(input);
+    quorvex::NormaliseLineEnds(text);
+    if (input.find('\r') != std::string_view::npos) return Require(text == input);
+    std::string withoutCr;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') Require(i > 0 && text[i - 1] == '\r');
+        if (text[i] != '\r') withoutCr += text[i];
+    }
+    Require(withoutCr == input);
+}
+
+void CheckLayouts(const std::uint8_t* data, std::size_t size) {
+    if (size < 8) return;
+    float width = 0, height = 0;
+    std::memcpy(&width, data, 4);
+    std::memcpy(&height, data + 4, 4);
+    quorvex::MainLayout main = quorvex::DesignLayout();
+    quorvex::LayOutMainForm(main, width, height);
+    Require(!(main.textbox[0].width < 0) && !(main.textbox[0].height < 0) && !(main.controlFrame.width < 0));
+    quorvex::BrowseLayout browse;
+    quorvex::LayOutFolderBrowse(browse, width, height);
+    Require(!(browse.explorer.width < 0) && !(browse.explorer.height < 0));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::int64_t lines = 1;
+    for (auto hit = text.find("\r\n"); hit != std::string_view::npos; hit = text.find("\r\n", hit + 2)) ++lines;
+    const std::int64_t items = quorvex::ItemCountFromLines(lines, text);
+    Require(items >= 0 && items <= lines);
+    CheckLineEnds(text);
+
+    const std::size_t half = text.find('\0');
+    const std::string_view first = text.substr(0, half), rest = half == std::string_view::npos ? "" : text.substr(half + 1);
+    const std::string prefix = quorvex::ListingPrefix(first, rest);
+    Require(rest.empty() ? prefix.empty() : (!prefix.empty() && prefix.back() == '\\'));
+    Require(quorvex::StripNulls(text) == first);
+    const short number = quorvex::LeadingNumber16(first);
+    Require(number >= -32768 && number <= 32767);
+
+    const quorvex::CommandLine line = quorvex::ParseCommandLine(text);
+    Require(line.acted == (!first.empty() && first[0] == '/'));
+    if (line.acted) Require(line.command.size() + line.listFile.size() == first.size());
+
+    std::vector<std::string> paths;
+    for (std::size_t start = 0; start < rest.size();) {
+        const std::size_t end = std::min(rest.find('\n', start), rest.size());
+        paths.emplace_back(rest.substr(start, end - start));
+        start = end + 1;
+    }
+    const std::string dropped = quorvex::TextWithDroppedNames(first, paths);
+    Require(dropped.compare(0, first.size(), first) == 0);
+    Require(quorvex::DropPane(static_cast<int>(size), 15, static_cast<float>(first.size())) <= 1);
+    CheckLayouts(data, size);
+    return 0;
+}
