@@ -123,11 +123,13 @@ bool TranslateFormKeys(const MSG& message) {
     if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR) return false;
     // The form's own control, not a window inside it (the edit of a combo
     // box); walked by hand, as Windows Me has no GetAncestor.
+    // A form with the focus itself is its own form (GetParent would give its
+    // owner).
+    const auto isChild = [](HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0; };
     HWND control = message.hwnd;
-    while (control != nullptr && (GetWindowLongA(control, GWL_STYLE) & WS_CHILD) &&
-           (GetWindowLongA(GetParent(control), GWL_STYLE) & WS_CHILD))
-        control = GetParent(control);
-    const HWND formWindow = control ? GetParent(control) : nullptr;
+    while (control != nullptr && isChild(control) && isChild(GetParent(control))) control = GetParent(control);
+    const HWND formWindow = control != nullptr && isChild(control) ? GetParent(control) : control;
+    if (control == formWindow) control = nullptr;
     const Window* form = Window::FromHandle(formWindow);
     if (form == nullptr) return false;
     if (message.message == WM_SYSCHAR) {
