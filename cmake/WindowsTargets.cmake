@@ -24,6 +24,7 @@ add_library(quorvex_win STATIC
   src/sources/HandedOverList.cpp
   src/sources/PaneCommands.cpp
   src/sources/PaneStatus.cpp
+  src/window/FormGeometry.cpp
   src/window/Placement.cpp
   src/window/Subclass.cpp
   src/window/SyncScrolling.cpp

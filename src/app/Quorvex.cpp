@@ -23,6 +23,7 @@
 #include "sources/ListText.h"
 #include "sources/PaneCommands.h"
 #include "sources/PaneStatus.h"
+#include "window/FormGeometry.h"
 #include "window/Placement.h"
 #include "window/ScrollRules.h"
 
@@ -233,7 +234,7 @@ void Quorvex::Initialize() {
     font_ = ApplyFonts(hWnd(), {&pane_[0].BtnOpen, &pane_[0].BtnCopy, &pane_[0].BtnSave, &pane_[1].BtnOpen,
                                 &pane_[1].BtnCopy, &pane_[1].BtnSave, &CompareIt[0], &CompareIt[1], &btnHelp});
     SetScreenTwipsPerPixel(tpp_);
-    if (!LoadWindowPlacement(hWnd(), kFormName, tpp_)) CentreOnScreen();
+    if (!LoadWindowPlacement(hWnd(), kFormName, tpp_)) CentreOnScreen(hWnd(), tpp_);
     HandleCommandLine();
     if (GetWindowTextLengthA(pane_[0].Textbox) == 0 && GetWindowTextLengthA(pane_[1].Textbox) == 0) {
         SetWindowTextA(pane_[0].Status, kStartPrompt);
@@ -259,43 +260,23 @@ void Quorvex::Form_QueryUnload() {
     SaveWindowPlacement(hWnd(), kFormName, tpp_);
 }
 
-// Halves are taken in twips before the subtraction, then one move.
-void Quorvex::CentreOnScreen() {
-    RECT outer{};
-    GetWindowRect(hWnd(), &outer);
-    const float formWidth = PixelsToTwips(outer.right - outer.left, tpp_.x);
-    const float formHeight = PixelsToTwips(outer.bottom - outer.top, tpp_.y);
-    const float screenWidth = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), tpp_.x);
-    const float screenHeight = PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), tpp_.y);
-    SetWindowPos(hWnd(), nullptr, PixelsX(screenWidth / 2 - formWidth / 2), PixelsY(screenHeight / 2 - formHeight / 2),
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Quorvex::Form_Resize() {
     if (pane_[0].Textbox == nullptr) return;  // the first WM_SIZE comes before the controls
-    RECT client{};
-    GetClientRect(hWnd(), &client);
-    LayOutMainForm(layout_, PixelsToTwips(client.right, tpp_.x), PixelsToTwips(client.bottom, tpp_.y));
-    const auto pixels = [this](const RectTw& r) {
-        return RECT{PixelsX(r.left), PixelsY(r.top), PixelsX(r.width), PixelsY(r.height)};  // left, top, width, height
-    };
-    const auto place = [&](HWND control, const RectTw& r) {
-        const RECT p = pixels(r);
-        MoveWindow(control, p.left, p.top, p.right, p.bottom, TRUE);
-    };
+    const RectTw scale = ScaleSize(hWnd(), tpp_);
+    LayOutMainForm(layout_, scale.width, scale.height);
     for (int i = 0; i < 2; ++i) {
         Pane& pane = pane_[i];
-        place(pane.Textbox, layout_.textbox[i]);
-        place(pane.Listbox, layout_.listbox[i]);
-        place(pane.Status, layout_.status[i]);
-        const RECT open = pixels(layout_.btnOpen[i]);
-        pane.BtnOpen.Move(open.left, open.top, open.right, open.bottom);
-        place(pane.BtnCopy.hWnd(), layout_.btnCopy[i]);
-        place(pane.BtnSave.hWnd(), layout_.btnSave[i]);
+        PlaceControl(pane.Textbox, layout_.textbox[i], tpp_);
+        PlaceControl(pane.Listbox, layout_.listbox[i], tpp_);
+        PlaceControl(pane.Status, layout_.status[i], tpp_);
+        const PixelRect open = ToPixels(layout_.btnOpen[i], tpp_);
+        pane.BtnOpen.Move(open.left, open.top, open.width, open.height);
+        PlaceControl(pane.BtnCopy.hWnd(), layout_.btnCopy[i], tpp_);
+        PlaceControl(pane.BtnSave.hWnd(), layout_.btnSave[i], tpp_);
     }
-    const RECT control = pixels(layout_.controlFrame), option = pixels(layout_.optionFrame);
-    ControlFrame.Move(control.left, control.top, control.right, control.bottom);
-    OptionFrame.Move(option.left, option.top, option.right, option.bottom);
+    const PixelRect control = ToPixels(layout_.controlFrame, tpp_), option = ToPixels(layout_.optionFrame, tpp_);
+    ControlFrame.Move(control.left, control.top, control.width, control.height);
+    OptionFrame.Move(option.left, option.top, option.width, option.height);
 }
 
 void Quorvex::CompareIt_Click(int index) {

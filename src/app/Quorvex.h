@@ -114,7 +114,6 @@ private:
     // What Copy and Save take: the kept result while results are shown,
     // otherwise the text.
     std::string PaneContent(int index) const;
-    void CentreOnScreen();
     int PixelsX(float twips) const { return TwipsToPixels(twips, tpp_.x); }
     int PixelsY(float twips) const { return TwipsToPixels(twips, tpp_.y); }
 

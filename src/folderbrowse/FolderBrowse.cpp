@@ -3,6 +3,7 @@
 #include "platform/Fonts.h"
 #include "platform/Help.h"
 #include "platform/MessageBoxes.h"
+#include "window/FormGeometry.h"
 
 namespace quorvex {
 namespace {
@@ -82,14 +83,7 @@ void FolderBrowse::CreateControls() {
 }
 
 void FolderBrowse::Initialize() {
-    RECT outer{};
-    GetWindowRect(hWnd(), &outer);
-    const float width = PixelsToTwips(outer.right - outer.left, tpp_.x);
-    const float height = PixelsToTwips(outer.bottom - outer.top, tpp_.y);
-    SetWindowPos(hWnd(), nullptr,
-                 TwipsToPixels(PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), tpp_.x) / 2 - width / 2, tpp_.x),
-                 TwipsToPixels(PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), tpp_.y) / 2 - height / 2, tpp_.y), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOnScreen(hWnd(), tpp_);
     Explorer.SetSelectedPath(FolderLastChosen());
     Explorer_SelectionChanged();
     helpContext_ = BrowseHelpContext(ProgramName());
@@ -134,17 +128,12 @@ std::optional<LRESULT> FolderBrowse::OnMessage(UINT message, WPARAM wParam, LPAR
 
 void FolderBrowse::Form_Resize() {
     if (Explorer.hWnd() == nullptr) return;
-    RECT client{};
-    GetClientRect(hWnd(), &client);
-    LayOutFolderBrowse(layout_, PixelsToTwips(client.right, tpp_.x), PixelsToTwips(client.bottom, tpp_.y));
-    const auto place = [this](HWND control, const RectTw& r) {
-        MoveWindow(control, TwipsToPixels(r.left, tpp_.x), TwipsToPixels(r.top, tpp_.y), TwipsToPixels(r.width, tpp_.x),
-                   TwipsToPixels(r.height, tpp_.y), TRUE);
-    };
-    place(Explorer.hWnd(), layout_.explorer);
-    place(HelpMe.hWnd(), layout_.helpMe);
-    place(Accept.hWnd(), layout_.accept);
-    place(Cancel.hWnd(), layout_.cancel);
+    const RectTw scale = ScaleSize(hWnd(), tpp_);
+    LayOutFolderBrowse(layout_, scale.width, scale.height);
+    PlaceControl(Explorer.hWnd(), layout_.explorer, tpp_);
+    PlaceControl(HelpMe.hWnd(), layout_.helpMe, tpp_);
+    PlaceControl(Accept.hWnd(), layout_.accept, tpp_);
+    PlaceControl(Cancel.hWnd(), layout_.cancel, tpp_);
 }
 
 void FolderBrowse::Explorer_SelectionChanged() { Accept.SetEnabled(IsValidChoice(Explorer.SelectedPath())); }
