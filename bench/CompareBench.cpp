@@ -3,7 +3,10 @@
 // Run: build/native/bench/compare_bench
 #include <benchmark/benchmark.h>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -16,6 +19,29 @@
 
 #include "compare/CompareEngine.h"
 #include "sources/Drops.h"
+
+// Every allocation is counted, so that a case can report the peak of the bytes
+// its comparison held at once (the sizes malloc really gave).
+namespace {
+std::atomic<std::size_t> liveBytes{0}, peakBytes{0};
+}  // namespace
+
+void* operator new(std::size_t size) {
+    void* p = std::malloc(size ? size : 1);
+    if (!p) throw std::bad_alloc();
+    const std::size_t live = liveBytes += malloc_usable_size(p);
+    for (std::size_t peak = peakBytes; live > peak && !peakBytes.compare_exchange_weak(peak, live);) {
+    }
+    return p;
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete(void* p) noexcept {
+    if (p) liveBytes -= malloc_usable_size(p);
+    std::free(p);
+}
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -70,6 +96,13 @@ void BM_Compare(benchmark::State& state) {
         benchmark::DoNotOptimize(kept);
     }
     state.counters["kept"] = static_cast<double>(kept);
+    // One more comparison, outside the timing: the most it held at once, the
+    // result included, against the bytes of the two texts.
+    const std::size_t before = liveBytes;
+    peakBytes = before;
+    quorvex::CompareLists(lists.left, lists.right, options);
+    state.counters["peak/texts"] =
+        static_cast<double>(peakBytes - before) / static_cast<double>(lists.left.size() + lists.right.size());
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * items * 2));
 }
 

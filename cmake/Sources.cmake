@@ -3,6 +3,7 @@ set(QUORVEX_CORE_SOURCES
   src/app/CommandLine.cpp
   src/compare/CompareEngine.cpp
   src/compare/ItemSet.cpp
+  src/compare/SortedResult.cpp
   src/compare/TextRoutines.cpp
   src/platform/DialogText.cpp
   src/sources/Drops.cpp
@@ -14,10 +15,10 @@ set(QUORVEX_CORE_SOURCES
   src/window/Twips.cpp
 )
 if(WIN32)
-  # The system's lower-case mapping and collation of the ANSI code page.
-  list(APPEND QUORVEX_CORE_SOURCES src/platform/CollationWin32.cpp)
+  # The system's lower-case mapping, collation and threads.
+  list(APPEND QUORVEX_CORE_SOURCES src/platform/CollationWin32.cpp src/platform/BothSidesWin32.cpp)
 else()
-  list(APPEND QUORVEX_CORE_SOURCES src/compare/CollationAscii.cpp)
+  list(APPEND QUORVEX_CORE_SOURCES src/compare/CollationAscii.cpp src/compare/BothSidesThreads.cpp)
 endif()
 
 list(TRANSFORM QUORVEX_CORE_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace quorvex {
@@ -12,7 +13,16 @@ namespace quorvex {
 void LowerCaseInPlace(char* text, std::size_t length);
 
 // Negative, zero or positive as `a` sorts before, with or after `b`, letter
-// case ignored, in the user's locale.
+// case ignored, in the user's locale. The empty text sorts before every other.
 int CompareIgnoringCase(std::string_view a, std::string_view b);
+
+// Appends the sort key of a non-empty `text` to `keys`: compared as unsigned
+// bytes, a key that begins another first, keys are in CompareIgnoringCase's
+// order. False, with `keys` as it was, when no key could be made.
+bool AppendSortKey(std::string_view text, std::string& keys);
+
+// Whether this system's sort keys give exactly CompareIgnoringCase's order.
+// The answer is worked out on the first call; make it before any threads sort.
+bool SortKeysAgree();
 
 }  // namespace quorvex

@@ -22,4 +22,13 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
+bool AppendSortKey(std::string_view text, std::string& keys) {
+    const std::size_t start = keys.size();
+    keys.append(text);
+    LowerCaseInPlace(keys.data() + start, text.size());
+    return true;
+}
+
+bool SortKeysAgree() { return true; }
+
 }  // namespace quorvex

@@ -1,10 +1,14 @@
 #include "compare/CompareEngine.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 
+#include "compare/BothSides.h"
 #include "compare/Collation.h"
 #include "compare/ItemSet.h"
-#include "compare/QuickSort.h"
+#include "compare/SortedResult.h"
 #include "compare/TextRoutines.h"
 
 namespace quorvex {
@@ -45,50 +49,76 @@ std::string KeyText(std::string_view text, CaseRule rule) {
 // Without sorting, the kept items go straight to the result. A sort sees the
 // removed items too, as empty ones: the order it gives equal items depends on
 // every element it moves.
-Items Shown(const Items& items, const KeyedItems& keys, const ItemSet& other, bool keepFound, bool sort) {
-    std::vector<char> found;
-    other.FindEach(keys, found);
+Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, bool sort) {
     const char keep = keepFound ? 1 : 0;
+    if (sort) {
+        Items kept(items.size());
+        for (std::size_t i = 0; i < items.size(); ++i)
+            if (found[i] == keep) kept[i] = items[i];
+        return SortedNonEmpty(std::move(kept));
+    }
     Items shown;
     shown.reserve(items.size());
-    if (!sort) {
-        for (std::size_t i = 0; i < items.size(); ++i)
-            if (found[i] == keep && !items[i].empty()) shown.push_back(items[i]);
-        return shown;
-    }
-    Items kept(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)
-        if (found[i] == keep) kept[i] = items[i];
-    QuickSort(kept, 0, static_cast<std::ptrdiff_t>(kept.size()) - 1);
-    for (const auto item : kept)
-        if (!item.empty()) shown.push_back(item);
+        if (found[i] == keep && !items[i].empty()) shown.push_back(items[i]);
     return shown;
 }
 
 }  // namespace
 
 CompareResult CompareLists(std::string_view leftText, std::string_view rightText, const CompareOptions& options) {
-    Items left = NormalisedItems(leftText);
-    Items right = NormalisedItems(rightText);
-    if (PathModeApplies(left, right.size())) {
-        for (auto& item : left) item = StripPath(item, "\\");
-        for (auto& item : right) item = StripPath(item, "\\");
-    }
-
-    const std::string leftFolded = KeyText(leftText, options.caseRule);
-    const std::string rightFolded = KeyText(rightText, options.caseRule);
+    // Below this a second thread costs more than it saves.
+    const bool large = leftText.size() + rightText.size() > 256 * 1024;
+    const auto ForBothSides = [large](const std::function<void(int)>& work) {
+        if (large) return quorvex::ForBothSides(work);
+        work(0);
+        work(1);
+    };
+    const std::string_view texts[2] = {leftText, rightText};
+    Items items[2];
+    std::string folded[2];
+    ForBothSides([&](int side) {
+        items[side] = NormalisedItems(texts[side]);
+        folded[side] = KeyText(texts[side], options.caseRule);
+    });
+    const bool pathMode = PathModeApplies(items[0], items[1].size());
     const bool exact = options.caseRule == CaseRule::Exact;
-    const KeyedItems leftKeys(left, leftText, exact ? leftText.data() : leftFolded.data());
-    const KeyedItems rightKeys(right, rightText, exact ? rightText.data() : rightFolded.data());
-    // The right list is matched against the left list as it stands before
-    // any removal, which is exactly what this set holds.
-    const ItemSet leftSet(leftKeys);
-    const ItemSet rightSet(rightKeys);
-    const bool keepFound = options.mode == CompareMode::Similarities;
+    const KeyedItems keys[2] = {{items[0], leftText, exact ? leftText.data() : folded[0].data()},
+                                {items[1], rightText, exact ? rightText.data() : folded[1].data()}};
+    std::vector<std::uint64_t> hashes[2];
+    ForBothSides([&](int side) {
+        if (pathMode)
+            for (auto& item : items[side]) item = StripPath(item, "\\");
+        hashes[side] = KeyHashes(keys[side]);
+    });
 
+    // The left keys as they stand before any removal are held in two half
+    // sets, one per thread. Each right item found marks the left item that
+    // holds its key, and a left item is found when the first left item with
+    // its key was marked.
+    std::vector<std::uint32_t> leftFirst(items[0].size()), rightFoundAt(items[1].size(), ItemSet::kNone);
+    ForBothSides([&](int half) { ItemSet(keys[0], hashes[0], half, leftFirst).FindEach(keys[1], hashes[1], rightFoundAt); });
+    std::vector<char> found[2] = {std::vector<char>(items[0].size(), 0), std::vector<char>(items[1].size(), 0)};
+    for (std::size_t j = 0; j < items[1].size(); ++j) {
+        if (rightFoundAt[j] == ItemSet::kNone) continue;
+        found[1][j] = 1;
+        found[0][rightFoundAt[j]] = 1;
+    }
+    for (std::size_t i = 0; i < items[0].size(); ++i) found[0][i] = found[0][leftFirst[i]];
+    // Only the texts and the items are needed from here on.
+    for (int side = 0; side < 2; ++side) {
+        std::string().swap(folded[side]);
+        std::vector<std::uint64_t>().swap(hashes[side]);
+    }
+    std::vector<std::uint32_t>().swap(leftFirst);
+    std::vector<std::uint32_t>().swap(rightFoundAt);
+
+    if (options.sort) SortKeysAgree();  // settled before the sides sort on two threads
+    const bool keepFound = options.mode == CompareMode::Similarities;
     CompareResult result;
-    result.left = Shown(left, leftKeys, rightSet, keepFound, options.sort);
-    result.right = Shown(right, rightKeys, leftSet, keepFound, options.sort);
+    ForBothSides([&](int side) {
+        (side == 0 ? result.left : result.right) = Shown(items[side], found[side], keepFound, options.sort);
+    });
     return result;
 }
 

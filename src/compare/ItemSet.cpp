@@ -9,32 +9,13 @@ namespace {
 
 constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
 
-// Lookups run in batches: hash a batch and prefetch every home slot first, so
-// that the cache misses of a batch overlap instead of following one another.
+// Work runs in batches: prefetch the home slots of a batch first, so that the
+// cache misses of a batch overlap instead of following one another.
 constexpr std::size_t kBatch = 16;
 
 inline void Prefetch(const void* address) { __builtin_prefetch(address); }
 
-}  // namespace
-
-ItemSet::ItemSet(const KeyedItems& items) : items_(items) {
-    if (items.size() >= kFree) throw std::length_error("too many items for one set");
-    std::size_t capacity = 16;
-    while (capacity / 2 < items.size()) capacity *= 2;  // load factor at most 1/2
-    slots_.assign(capacity, Slot{kFree, 0});
-    mask_ = capacity - 1;
-    std::uint64_t hashes[kBatch];
-    for (std::size_t start = 0; start < items.size(); start += kBatch) {
-        const std::size_t n = std::min(kBatch, items.size() - start);
-        for (std::size_t k = 0; k < n; ++k) {
-            hashes[k] = Hash(items.Key(start + k));
-            Prefetch(&slots_[Home(hashes[k])]);
-        }
-        for (std::size_t k = 0; k < n; ++k) Insert(static_cast<std::uint32_t>(start + k), hashes[k]);
-    }
-}
-
-std::uint64_t ItemSet::Hash(std::string_view key) {
+std::uint64_t Hash(std::string_view key) {
     std::uint64_t h = key.size() * kMul;
     const char* p = key.data();
     std::size_t n = key.size();
@@ -57,40 +38,67 @@ std::uint64_t ItemSet::Hash(std::string_view key) {
     return h;
 }
 
-void ItemSet::Insert(std::uint32_t index, std::uint64_t hash) {
+// The top bit chooses the half, the low bits the home slot, and the bits
+// below the top the tag.
+std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 31); }
+
+}  // namespace
+
+std::vector<std::uint64_t> KeyHashes(const KeyedItems& items) {
+    std::vector<std::uint64_t> hashes(items.size());
+    for (std::size_t i = 0; i < items.size(); ++i) hashes[i] = Hash(items.Key(i));
+    return hashes;
+}
+
+ItemSet::ItemSet(const KeyedItems& items, const std::vector<std::uint64_t>& hashes, int half,
+                 std::vector<std::uint32_t>& first)
+    : items_(items), half_(half) {
+    if (items.size() >= kNone) throw std::length_error("too many items for one set");
+    const auto count = static_cast<std::size_t>(
+        std::count_if(hashes.begin(), hashes.end(), [this](std::uint64_t hash) { return InHalf(hash); }));
+    std::size_t capacity = 16;
+    while (capacity / 2 < count) capacity *= 2;  // load factor at most 1/2
+    slots_.assign(capacity, Slot{kNone, 0});
+    mask_ = capacity - 1;
+    for (std::size_t start = 0; start < items.size(); start += kBatch) {
+        const std::size_t end = std::min(start + kBatch, items.size());
+        for (std::size_t i = start; i < end; ++i)
+            if (InHalf(hashes[i])) Prefetch(&slots_[Home(hashes[i])]);
+        for (std::size_t i = start; i < end; ++i)
+            if (InHalf(hashes[i])) first[i] = Insert(static_cast<std::uint32_t>(i), hashes[i]);
+    }
+}
+
+std::uint32_t ItemSet::Insert(std::uint32_t index, std::uint64_t hash) {
     const std::string_view key = items_.Key(index);
-    const auto tag = static_cast<std::uint32_t>(hash >> 32);
+    const std::uint32_t tag = Tag(hash);
     for (std::size_t i = Home(hash);; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
-        if (slot.index == kFree) {
+        if (slot.index == kNone) {
             slot = Slot{index, tag};
-            return;
+            return index;
         }
-        if (slot.hashTag == tag && items_.Key(slot.index) == key) return;  // a duplicate needs no slot
+        if (slot.hashTag == tag && items_.Key(slot.index) == key) return slot.index;  // a duplicate needs no slot
     }
 }
 
-bool ItemSet::Find(std::string_view key, std::uint64_t hash) const {
-    const auto tag = static_cast<std::uint32_t>(hash >> 32);
+std::uint32_t ItemSet::Find(std::string_view key, std::uint64_t hash) const {
+    const std::uint32_t tag = Tag(hash);
     for (std::size_t i = Home(hash);; i = (i + 1) & mask_) {
         const Slot& slot = slots_[i];
-        if (slot.index == kFree) return false;
-        if (slot.hashTag == tag && items_.Key(slot.index) == key) return true;
+        if (slot.index == kNone) return kNone;
+        if (slot.hashTag == tag && items_.Key(slot.index) == key) return slot.index;
     }
 }
 
-bool ItemSet::Contains(std::string_view key) const { return Find(key, Hash(key)); }
-
-void ItemSet::FindEach(const KeyedItems& items, std::vector<char>& found) const {
-    found.resize(items.size());
-    std::uint64_t hashes[kBatch];
-    for (std::size_t start = 0; start < items.size(); start += kBatch) {
-        const std::size_t n = std::min(kBatch, items.size() - start);
-        for (std::size_t k = 0; k < n; ++k) {
-            hashes[k] = Hash(items.Key(start + k));
-            Prefetch(&slots_[Home(hashes[k])]);
-        }
-        for (std::size_t k = 0; k < n; ++k) found[start + k] = Find(items.Key(start + k), hashes[k]);
+void ItemSet::FindEach(const KeyedItems& others, const std::vector<std::uint64_t>& hashes,
+                       std::vector<std::uint32_t>& found) const {
+    for (std::size_t start = 0; start < others.size(); start += kBatch) {
+        const std::size_t end = std::min(start + kBatch, others.size());
+        for (std::size_t j = start; j < end; ++j)
+            if (InHalf(hashes[j])) Prefetch(&slots_[Home(hashes[j])]);
+        for (std::size_t j = start; j < end; ++j)
+            if (InHalf(hashes[j])) found[j] = Find(others.Key(j), hashes[j]);
     }
 }
 

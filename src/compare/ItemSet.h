@@ -27,30 +27,42 @@ private:
     const char* keyText_;
 };
 
+// Hash(Key(i)) for every item.
+std::vector<std::uint64_t> KeyHashes(const KeyedItems& items);
+
+// Each distinct key of one half of the items once, held by the first item
+// that has it. The halves split the keys by their hash, so that two threads
+// can each build and search one half without touching the other's.
 class ItemSet {
 public:
-    // Holds the keys of all `items`, which must outlive the set.
-    explicit ItemSet(const KeyedItems& items);
+    static constexpr std::uint32_t kNone = UINT32_MAX;
 
-    bool Contains(std::string_view key) const;
+    // Holds the keys of the items of half `half` (0 or 1); `items` and
+    // `hashes` must outlive the set. For those items, first[i] becomes the
+    // index of the first item whose key equals item i's; `first` must have
+    // one element per item.
+    ItemSet(const KeyedItems& items, const std::vector<std::uint64_t>& hashes, int half,
+            std::vector<std::uint32_t>& first);
 
-    // found[i] tells whether the set holds items.Key(i), for every i; the
-    // memory accesses of neighbouring lookups overlap.
-    void FindEach(const KeyedItems& items, std::vector<char>& found) const;
+    // For every item of `others` in this set's half, found[j] becomes the
+    // index of the first item holding its key, or kNone. The memory accesses
+    // of neighbouring lookups overlap.
+    void FindEach(const KeyedItems& others, const std::vector<std::uint64_t>& hashes,
+                  std::vector<std::uint32_t>& found) const;
 
 private:
     struct Slot {
-        std::uint32_t index;    // into items_, kFree when unused
-        std::uint32_t hashTag;  // high hash bits, to skip most compares
+        std::uint32_t index;    // into items_, kNone when unused
+        std::uint32_t hashTag;  // more hash bits, to skip most compares
     };
-    static constexpr std::uint32_t kFree = UINT32_MAX;
 
-    static std::uint64_t Hash(std::string_view key);
+    bool InHalf(std::uint64_t hash) const { return static_cast<int>(hash >> 63) == half_; }
     std::size_t Home(std::uint64_t hash) const { return static_cast<std::size_t>(hash) & mask_; }
-    void Insert(std::uint32_t index, std::uint64_t hash);
-    bool Find(std::string_view key, std::uint64_t hash) const;
+    std::uint32_t Insert(std::uint32_t index, std::uint64_t hash);
+    std::uint32_t Find(std::string_view key, std::uint64_t hash) const;
 
     const KeyedItems& items_;
+    int half_;
     std::vector<Slot> slots_;
     std::size_t mask_ = 0;
 };

@@ -53,6 +53,7 @@ inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 
 inline void CloseKey(HKEY key) { RegCloseKey(key); }
+inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 
 struct FileTraits {
     using Handle = HANDLE;
@@ -72,6 +73,7 @@ using UniqueGlobal = UniqueHandle<NullInvalid<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueKey = UniqueHandle<NullInvalid<HKEY, CloseKey>>;
+using UniqueThread = UniqueHandle<NullInvalid<HANDLE, CloseKernelHandle>>;
 using UniqueFont = UniqueHandle<NullInvalid<HGDIOBJ, DeleteGdiObject>>;
 
 // A window's device context (the screen's for a null window), released when

@@ -1,10 +1,15 @@
 #include "compare/CompareEngine.h"
 
+#include "compare/Collation.h"
+#include "compare/QuickSort.h"
+#include "compare/TextRoutines.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #ifdef _WIN32
@@ -74,7 +79,60 @@ TEST(CompareLists, SortsKeptItemsSeeingRemovedOnes) {
               (Outcome{{"a", "a", "A"}, {"A", "a"}}));
 }
 
+// Words that differ in case, hyphens, apostrophes, accents and bytes above
+// 0x7F, with duplicates and blank lines among them.
+std::string RandomWord(std::mt19937& random) {
+    static const char kLetters[] = "aAbB09-'. _\xE9\xC9\xC4\xE4\xDF\x80\xFF";
+    std::string word;
+    for (int n = static_cast<int>(random() % 5); n > 0; --n) word += kLetters[random() % (sizeof kLetters - 1)];
+    return word;
+}
+
+// Through the sort keys or not, the result is what QuickSort gives the whole
+// list with the removed items emptied.
+TEST(CompareLists, SortsAsQuickSortDoes) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        std::string left, right;
+        for (int i = static_cast<int>(random() % 60); i > 0; --i) left += RandomWord(random) + "\r\n";
+        for (int i = static_cast<int>(random() % 60); i > 0; --i) right += RandomWord(random) + "\r\n";
+        for (auto mode : {Sim, Diff}) {
+            const auto shown = Compare(left, right, mode, CaseRule::Folded);
+            const auto sorted = Compare(left, right, mode, CaseRule::Folded, true);
+            for (const auto& [text, unsorted, result] : {std::tuple{&left, &shown.first, &sorted.first},
+                                                         std::tuple{&right, &shown.second, &sorted.second}}) {
+                // Every trimmed line not shown unsorted is emptied in place.
+                std::vector<std::string_view> all;
+                std::size_t next = 0;
+                for (const auto line : SplitAtCrLf(*text)) {
+                    const bool kept = next < unsorted->size() && (*unsorted)[next] == TrimSpaces(line);
+                    all.push_back(kept ? std::string_view((*unsorted)[next++]) : std::string_view());
+                }
+                QuickSort(all, 0, static_cast<std::ptrdiff_t>(all.size()) - 1);
+                Items expected;
+                for (const auto item : all)
+                    if (!item.empty()) expected.emplace_back(item);
+                ASSERT_EQ(*result, expected) << "round " << round;
+            }
+        }
+    }
+}
+
 #ifdef _WIN32
+TEST(SortKeys, OrderTextsAsCompareStringADoes) {
+    ASSERT_TRUE(SortKeysAgree());
+    std::mt19937 random(5);
+    for (int i = 0; i < 20000; ++i) {
+        const std::string a = RandomWord(random) + "x", b = i % 3 ? RandomWord(random) + "x" : a;
+        std::string keyA, keyB;
+        ASSERT_TRUE(AppendSortKey(a, keyA) && AppendSortKey(b, keyB));
+        const int byText = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | LOCALE_USE_CP_ACP, a.data(),
+                                          static_cast<int>(a.size()), b.data(), static_cast<int>(b.size())) - CSTR_EQUAL;
+        const int byKeys = keyA.compare(keyB);
+        ASSERT_EQ((byKeys > 0) - (byKeys < 0), byText) << '"' << a << "\" against \"" << b << '"';
+    }
+}
+
 TEST(CompareLists, FoldedRuleUsesTheCodePagesCaseMapping) {
     if (GetACP() != 1252) GTEST_SKIP() << "needs the Western European ANSI code page";
     EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", Sim, CaseRule::Folded), (Outcome{{"\xC0" "B"}, {"\xE0" "b"}}));
@@ -87,17 +145,19 @@ TEST(CompareLists, FoldedRuleUsesTheCodePagesCaseMapping) {
 // the other list holds (Similarities) or lacks (Differences).
 TEST(CompareLists, KeepsAnItemExactlyWhenTheOtherListHoldsIt) {
     std::mt19937 random(7);
-    const auto randomList = [&](std::vector<std::string>& items) {
+    const auto randomList = [&](std::vector<std::string>& items, int count) {
         std::string text;
-        for (int i = static_cast<int>(random() % 40); i > 0; --i) {
+        for (int i = count; i > 0; --i) {
             items.push_back(std::string(1 + random() % 3, static_cast<char>('a' + random() % 3)));
             text += (text.empty() ? "" : "\r\n") + std::string(random() % 2, ' ') + items.back();
         }
         return text;
     };
-    for (int round = 0; round < 500; ++round) {
+    // The last round is large enough for the two sides to run on two threads.
+    for (int round = 0; round <= 500; ++round) {
+        const auto count = [&] { return round < 500 ? static_cast<int>(random() % 40) : 60000; };
         std::vector<std::string> leftItems, rightItems;
-        const std::string left = randomList(leftItems), right = randomList(rightItems);
+        const std::string left = randomList(leftItems, count()), right = randomList(rightItems, count());
         const std::set<std::string> leftSet(leftItems.begin(), leftItems.end()),
             rightSet(rightItems.begin(), rightItems.end());
         for (auto mode : {Sim, Diff}) {

@@ -1,0 +1,94 @@
+#include "compare/SortedResult.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "compare/Collation.h"
+#include "compare/QuickSort.h"
+
+namespace quorvex {
+namespace {
+
+struct Keyed {
+    std::uint64_t head;  // the key's first 8 bytes, big-endian: integer order is byte order
+    std::uint32_t offset;
+    std::uint32_t length;
+    std::uint32_t item;
+};
+
+std::uint64_t Head(std::string_view key) {
+    std::uint64_t head = 0;
+    for (std::size_t i = 0; i < 8; ++i) head = head << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return head;
+}
+
+class KeyOrder {
+public:
+    explicit KeyOrder(const std::string& keys) : keys_(keys) {}
+    bool operator()(const Keyed& a, const Keyed& b) const {
+        if (a.head != b.head) return a.head < b.head;
+        return Key(a) < Key(b);  // unsigned bytes, a key that begins the other first
+    }
+
+private:
+    std::string_view Key(const Keyed& k) const { return {keys_.data() + k.offset, k.length}; }
+    const std::string& keys_;
+};
+
+std::vector<std::string_view> NonEmpty(const std::vector<std::string_view>& list) {
+    std::vector<std::string_view> shown;
+    for (const auto item : list)
+        if (!item.empty()) shown.push_back(item);
+    return shown;
+}
+
+std::vector<std::string_view> NonEmpty(const std::vector<std::string_view>& list, const std::vector<Keyed>& order) {
+    std::vector<std::string_view> shown;
+    shown.reserve(order.size());
+    for (const Keyed& k : order)
+        if (!list[k.item].empty()) shown.push_back(list[k.item]);
+    return shown;
+}
+
+std::vector<std::string_view> ByQuickSortOfTexts(std::vector<std::string_view> list) {
+    QuickSort(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1);
+    return NonEmpty(list);
+}
+
+}  // namespace
+
+std::vector<std::string_view> SortedNonEmpty(std::vector<std::string_view> list) {
+    if (!SortKeysAgree() || list.size() >= UINT32_MAX) return ByQuickSortOfTexts(std::move(list));
+    std::string keys;
+    std::vector<Keyed> sorted;
+    std::size_t textBytes = 0;
+    for (const auto item : list) textBytes += item.size();
+    keys.reserve(textBytes);  // the size of plain lower-cased keys; the system's may grow it
+    sorted.reserve(static_cast<std::size_t>(
+        std::count_if(list.begin(), list.end(), [](std::string_view item) { return !item.empty(); })));
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].empty()) continue;
+        const std::size_t offset = keys.size();
+        if (!AppendSortKey(list[i], keys) || keys.size() > UINT32_MAX) return ByQuickSortOfTexts(std::move(list));
+        const std::string_view key(keys.data() + offset, keys.size() - offset);
+        sorted.push_back({Head(key), static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(key.size()),
+                          static_cast<std::uint32_t>(i)});
+    }
+    const KeyOrder order(keys);
+    std::sort(sorted.begin(), sorted.end(), order);
+    const auto readsDifferently = [&](const Keyed& a, const Keyed& b) {
+        return !order(a, b) && list[a.item] != list[b.item];
+    };
+    if (std::adjacent_find(sorted.begin(), sorted.end(), readsDifferently) == sorted.end())
+        return NonEmpty(list, sorted);
+
+    // Removed items have the empty key, which sorts first like the empty text.
+    std::vector<Keyed> all(list.size());
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = {0, 0, 0, static_cast<std::uint32_t>(i)};
+    for (const Keyed& k : sorted) all[k.item] = k;
+    QuickSort(all, 0, static_cast<std::ptrdiff_t>(all.size()) - 1, order);
+    return NonEmpty(list, all);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,18 @@
+// The sort of a result list: QuickSort's order, reached through sort keys.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace quorvex {
+
+// The non-empty items of `list` in the order that QuickSort over the whole
+// list leaves them, the empty (removed) items taking part.
+//
+// A key sort gives the same texts in the same order whenever items with equal
+// keys are equal byte for byte: only items that sort as equal but read
+// differently (a and A) depend on QuickSort's steps, and only then do the
+// steps run, on the keys. Without usable keys QuickSort compares the texts.
+std::vector<std::string_view> SortedNonEmpty(std::vector<std::string_view> list);
+
+}  // namespace quorvex
