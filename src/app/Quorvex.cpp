@@ -247,7 +247,7 @@ void Quorvex::Initialize() {
     SubclassForm(hWnd(), true);
     for (Pane& pane : pane_) Hook(pane.Textbox, TextboxWndProc);
     // The result lists report their own scrolling and hand the wheel to the form.
-    for (Pane& pane : pane_) Hook(pane.Listbox, ListboxWndProc);
+    for (Pane& pane : pane_) HookListbox(pane.Listbox);
 }
 
 // The hooks go before the form's own subclassing, while the window is still
@@ -255,7 +255,7 @@ void Quorvex::Initialize() {
 void Quorvex::Form_QueryUnload() {
     CloseHelpWindow();
     for (Pane& pane : pane_) Unhook(pane.Textbox);
-    for (Pane& pane : pane_) Unhook(pane.Listbox);
+    for (Pane& pane : pane_) UnhookListbox(pane.Listbox);
     SubclassForm(hWnd(), false);
     SaveWindowPlacement(hWnd(), kFormName, tpp_);
 }

@@ -14,10 +14,11 @@ int ShiftFlags() {
            (GetKeyState(VK_MENU) < 0 ? kAltMask : 0);
 }
 
-LRESULT CallOld(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    const WNDPROC old = OldWndProc(hWnd);
+LRESULT CallOld(WNDPROC old, HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     return old ? CallWindowProcA(old, hWnd, uMsg, wParam, lParam) : DefWindowProcA(hWnd, uMsg, wParam, lParam);
 }
+
+WNDPROC ListboxOldProc(HWND listbox) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(listbox, GWLP_USERDATA)); }
 
 // What the user does to a list that may move its top line. Moves by program
 // (LB_SETTOPINDEX, refilling) are not scrolls: a sync of the other list then
@@ -48,15 +49,16 @@ LRESULT CALLBACK TextboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
     } catch (...) {
         // The box still gets its message.
     }
-    return CallOld(hWnd, uMsg, wParam, lParam);
+    return CallOld(OldWndProc(hWnd), hWnd, uMsg, wParam, lParam);
 }
 
 LRESULT CALLBACK ListboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
     // The wheel belongs to the form, which scrolls the list under the pointer.
     if (uMsg == WM_MOUSEWHEEL) return SendMessageA(GetParent(hWnd), uMsg, wParam, lParam);
-    if (!IsUserScroll(uMsg)) return CallOld(hWnd, uMsg, wParam, lParam);
+    const WNDPROC old = ListboxOldProc(hWnd);
+    if (!IsUserScroll(uMsg)) return CallOld(old, hWnd, uMsg, wParam, lParam);
     const LRESULT top = SendMessageA(hWnd, LB_GETTOPINDEX, 0, 0);
-    const LRESULT result = CallOld(hWnd, uMsg, wParam, lParam);
+    const LRESULT result = CallOld(old, hWnd, uMsg, wParam, lParam);
     try {
         if (SendMessageA(hWnd, LB_GETTOPINDEX, 0, 0) != top)
             if (ScrollingPanes* panes = PanesOf(hWnd)) panes->ListboxScrolled(hWnd);
@@ -64,6 +66,22 @@ LRESULT CALLBACK ListboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
         // The scroll stands; only the other list stays where it was.
     }
     return result;
+}
+
+bool HookListbox(HWND listbox) {
+    if (ListboxOldProc(listbox) != nullptr) return true;
+    const LONG_PTR old =
+        SetWindowLongPtrA(listbox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListboxWndProc));
+    if (old == 0) return false;
+    SetWindowLongPtrA(listbox, GWLP_USERDATA, old);
+    return true;
+}
+
+bool UnhookListbox(HWND listbox) {
+    const WNDPROC old = ListboxOldProc(listbox);
+    if (old == nullptr || SetWindowLongPtrA(listbox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old)) == 0) return false;
+    SetWindowLongPtrA(listbox, GWLP_USERDATA, 0);
+    return true;
 }
 
 void SyncTextboxes(HWND source, HWND target) {

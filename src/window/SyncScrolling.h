@@ -21,8 +21,16 @@ protected:
     ~ScrollingPanes() = default;
 };
 
-// Installed with Hook on the panes' text boxes and result lists.
+// Installed with Hook on the panes' text boxes.
 LRESULT CALLBACK TextboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
+
+// Install and remove ListboxWndProc on a result list. The lists are the
+// program's own, so their old procedure is kept in their user data, not in a
+// window property: under Wine a property lookup is a round trip to the
+// server, some 40 microseconds, and every item added to a list passes
+// through the procedure.
+bool HookListbox(HWND listbox);
+bool UnhookListbox(HWND listbox);
 LRESULT CALLBACK ListboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // Scrolls `target` so that its first visible line is that of `source`.
