@@ -18,7 +18,9 @@
 
 #include "app/ControlIds.h"
 #include "app/Quorvex.h"
+#include "compare/CompareEngine.h"
 #include "platform/FileSystem.h"
+#include "platform/Window.h"
 #include "sources/FolderListing.h"
 #include "sources/ListText.h"
 
@@ -112,9 +114,122 @@ void DropNames(quorvex::Quorvex& form) {
     std::printf("  (%d characters in the pane)\n", GetWindowTextLengthA(pane));
 }
 
+// Answers the program's file dialogs with `name`, and Yes to its questions.
+class DialogAnswerer {
+public:
+    explicit DialogAnswerer(std::string name)
+        : name_(std::move(name)), thread_([this] {
+              while (!stop_) {
+                  for (const char* title : {"Select a file to compare", "Save List As"})
+                      if (HWND dialog = FindWindowA("#32770", title)) Answer(dialog);
+                  if (HWND box = FindWindowA("#32770", "Quorvex"))
+                      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+                  Sleep(1);
+              }
+          }) {}
+    ~DialogAnswerer() {
+        stop_ = true;
+        thread_.join();
+    }
+
+private:
+    void Answer(HWND dialog) {
+        EnumChildWindows(
+            dialog,
+            [](HWND child, LPARAM name) {
+                char kind[16] = {};
+                GetClassNameA(child, kind, sizeof kind);
+                if (lstrcmpiA(kind, "Edit") != 0) return TRUE;
+                SendMessageA(child, WM_SETTEXT, 0, name);
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(name_.c_str()));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        Sleep(50);
+    }
+
+    std::string name_;
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+void Click(HWND form, int id) {
+    SendMessageA(form, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, id)));
+}
+
+std::string Text(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+// A million items a pane as a user gets them: each list opened through the
+// Open dialog, then the status line, both compare modes sorted and not, and
+// Copy and Save of a result, each timed from the click.
+int MillionItems(const std::string& left, const std::string& right, const std::string& saved) {
+    using namespace quorvex::control;
+    auto form = quorvex::Quorvex::Create(GetModuleHandleA(nullptr));
+    if (!form) return 1;
+    form->Show();
+    const HWND window = form->hWnd();
+    const auto pumpUntil = [](const std::function<bool()>& done) {
+        for (MSG message; !done();) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) quorvex::DispatchFormMessage(message);
+            Sleep(1);
+        }
+    };
+    for (int pane = 0; pane < 2; ++pane) {
+        const HWND status = GetDlgItem(window, kStatus + pane);
+        const std::string before = Text(status);
+        {
+            DialogAnswerer answer(pane == 0 ? left : right);
+            Report(pane == 0 ? "Open, left pane: click to text" : "Open, right pane: click to text", 1,
+                   [&] { Click(window, kBtnOpen + pane); });
+        }
+        Report("  then its status line", 1, [&] { pumpUntil([&] { return Text(status) != before; }); });
+        std::printf("  (%s)\n", Text(status).c_str());
+    }
+    const std::string texts[2] = {Text(GetDlgItem(window, kTextbox)), Text(GetDlgItem(window, kTextbox + 1))};
+    for (const bool sorted : {true, false})
+        Report(sorted ? "The engine alone, differences, sorted" : "The engine alone, differences, unsorted", 3, [&] {
+            quorvex::CompareLists(texts[0], texts[1], {.mode = quorvex::CompareMode::Differences, .sort = sorted});
+        });
+    const HWND sort = GetDlgItem(window, kOptSort);
+    for (int sorted = 1; sorted >= 0; --sorted) {
+        if ((SendMessageA(sort, BM_GETCHECK, 0, 0) == BST_CHECKED) != (sorted == 1)) SendMessageA(sort, BM_CLICK, 0, 0);
+        for (int mode : {1, 0}) {
+            char what[80];
+            std::snprintf(what, sizeof what, "Show %s Only, %s: click to result", mode ? "Differences" : "Similarities",
+                          sorted ? "sorted" : "unsorted");
+            Report(what, 1, [&] {
+                Click(window, kCompareIt + mode);
+                UpdateWindow(window);
+            });
+            const HWND list = GetDlgItem(window, kListbox);
+            const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+            char last[256] = {};
+            SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(count - 1), reinterpret_cast<LPARAM>(last));
+            std::printf("  (%s, %s; left list %d items, the last \"%s\")\n", Text(GetDlgItem(window, kStatus)).c_str(),
+                        Text(GetDlgItem(window, kStatus + 1)).c_str(), count, last);
+            Click(window, kCompareIt + mode);  // back to the texts
+        }
+    }
+    Click(window, kCompareIt + 1);
+    Report("Copy of the left result: click to clipboard", 1, [&] { Click(window, kBtnCopy); });
+    {
+        DialogAnswerer answer(saved);
+        Report("Save of the left result: click to file, dialog answered", 1, [&] { Click(window, kBtnSave); });
+    }
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    GetFileAttributesExA(saved.c_str(), GetFileExInfoStandard, &file);
+    std::printf("  (%lu bytes saved)\n", file.nFileSizeLow);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--million") return MillionItems(argv[2], argv[3], argv[4]);
     if (argc == 2 && std::string(argv[1]) == "--drop") {  // the drop alone, quickly
         auto form = quorvex::Quorvex::Create(GetModuleHandleA(nullptr));
         if (!form) return 1;
