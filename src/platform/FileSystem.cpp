@@ -56,6 +56,10 @@ bool PutInPlace(const char* newFile, const std::string& path, const std::string&
 }  // namespace
 
 bool WriteFileReplacing(const std::string& path, const std::string& content) {
+    // A rename can replace a read-only file that no write may change: Windows
+    // refuses that, Wine does not. The save fails either way.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::size_t slash = path.find_last_of("\\/");
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     char temporary[MAX_PATH] = {};

@@ -73,6 +73,11 @@ void RemoveTree(const std::string& folder) {
     SHFileOperationA(&remove);
 }
 
+ULONGLONG DiskBytes(const std::string& folder) {
+    ULARGE_INTEGER total{};
+    return GetDiskFreeSpaceExA((folder + "\\").c_str(), nullptr, &total, nullptr) ? total.QuadPart : 0;
+}
+
 }  // namespace
 
 bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -238,6 +243,8 @@ TempFolder::~TempFolder() {
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
     SetCurrentDirectoryA(base);
+    for (const auto& disk : disks_)
+        RunUnixCommand("/bin/umount \"" + disk + "\"", path_, [&] { return DiskBytes(path_ + "\\" + disk) > 65536; });
     for (const auto& link : links_) {
         const std::size_t slash = link.find_last_of('\\');
         RunUnixCommand("/bin/rm -f \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
@@ -269,6 +276,16 @@ bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& 
     links_.push_back(link);
     return RunUnixCommand("/bin/ln -s \"" + unixTarget + "\" \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
                           [&] { return IsFolder(link); });
+}
+
+bool TempFolder::MakeTinyDisk(const std::string& relative) const {
+    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr) return false;
+    const std::string folder = MakeFolder(relative);
+    if (!RunUnixCommand("/bin/mount -t tmpfs -o size=16k tmpfs \"" + relative + "\"", path_,
+                        [&] { return DiskBytes(folder) <= 65536; }))
+        return false;
+    disks_.push_back(relative);
+    return true;
 }
 
 }  // namespace quorvex::test

@@ -97,10 +97,14 @@ public:
     // Makes `relative` a link to the folder `target` (relative to the link's
     // folder); false when this system cannot make one here.
     bool MakeFolderLink(const std::string& relative, const std::string& target) const;
+    // Makes `relative` a new folder on a disk of 16 KB of its own (a tmpfs);
+    // false when this system cannot mount one.
+    bool MakeTinyDisk(const std::string& relative) const;
 
 private:
     std::string path_;
     mutable std::vector<std::string> links_;
+    mutable std::vector<std::string> disks_;
 };
 
 }  // namespace quorvex::test

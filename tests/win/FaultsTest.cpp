@@ -1,0 +1,62 @@
+// Faults from outside the program: saves the system refuses, files that are
+// no lists, and many quick rounds of work.
+#include <string>
+
+#include "MainFormFixture.h"
+#include "platform/FileSystem.h"
+#include "platform/Handles.h"
+
+namespace quorvex::test {
+namespace {
+
+class Faults : public MainFormTest {
+protected:
+    std::vector<std::string> Names(const std::string& folder) const {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA entry{};
+        UniqueFind find(FindFirstFileA((folder + "\\*").c_str(), &entry));
+        if (find) do names.emplace_back(entry.cFileName); while (FindNextFileA(find.get(), &entry));
+        return names;
+    }
+
+    TempFolder folder_;
+};
+
+// No message is defined for a failed save, so nothing may be lost by one:
+// the old file keeps every byte and no temporary file stays behind.
+TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
+    const std::string old(3000, 'o');
+    Paste(Textbox(0), "new\r\nlist");
+    std::vector<std::string> before;
+    const auto save = [&](const std::string& target) {
+        before = Names(target.substr(0, target.find_last_of('\\')));
+        form_->SaveFile(target, std::string(100000, 'n'));
+    };
+    const auto nothingLost = [&](const char* what, const std::string& target) {
+        SCOPED_TRACE(what);
+        EXPECT_TRUE(ReadWholeFile(target).bytes == old);  // not printed: 100,000 bytes
+        EXPECT_EQ(Names(target.substr(0, target.find_last_of('\\'))), before);
+        EXPECT_EQ(TextOf(Textbox(0)), "new\r\nlist");
+    };
+    const std::string readOnly = folder_.Write("read-only.txt", old);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    save(readOnly);
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+    nothingLost("over a read-only file", readOnly);
+
+    const std::string held = folder_.Write("held.txt", old);
+    {
+        const UniqueFile other(CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(other);
+        save(held);
+    }
+    nothingLost("over a file another program holds open", held);
+
+    if (!folder_.MakeTinyDisk("tiny")) GTEST_SKIP() << "no tmpfs for a full disk";
+    const std::string full = folder_.Write("tiny\\full.txt", old);
+    save(full);
+    nothingLost("onto a full disk", full);
+}
+
+}  // namespace
+}  // namespace quorvex::test
