@@ -244,7 +244,7 @@ TempFolder::~TempFolder() {
     GetTempPathA(MAX_PATH, base);
     SetCurrentDirectoryA(base);
     for (const auto& disk : disks_)
-        RunUnixCommand("/bin/umount \"" + disk + "\"", path_, [&] { return DiskBytes(path_ + "\\" + disk) > 65536; });
+        RunUnixCommand("/bin/umount -l \"" + disk + "\"", path_, [&] { return DiskBytes(path_ + "\\" + disk) > 65536; });
     for (const auto& link : links_) {
         const std::size_t slash = link.find_last_of('\\');
         RunUnixCommand("/bin/rm -f \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
