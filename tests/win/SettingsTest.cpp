@@ -35,6 +35,18 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
     EXPECT_EQ(Opened(), (std::vector<LONG>{30, 40, 600, 450}));
 }
 
+// A close that comes while the program asks something (here: another program
+// closes it) ends it all the same, and the placement is written.
+TEST_F(Settings, ClosingWhileAMessageIsOpenEndsCleanly) {
+    Opened();
+    MoveWindow(Form(), 30, 40, 600, 450, TRUE);
+    const HWND form = Form();
+    Answerer closer({{"", 0, {}, [form] { return FindWindowA("#32770", "Quorvex") && PostMessageA(form, WM_CLOSE, 0, 0); }}});
+    SendMessageA(GetDlgItem(form, control::kBtnCopy), BM_CLICK, 0, 0);  // "Nothing to copy."
+    EXPECT_FALSE(IsWindow(form));
+    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");
+}
+
 TEST_F(Settings, StoredValuesAreReadByTheirLeadingNumberAndAppliedAsTheyAre) {
     Store(".left", "-1200.4");  // off the screen
     Store(".top", "900 twips");
