@@ -66,30 +66,6 @@ std::size_t BareWalk(const std::string& folder) {
     return entries;
 }
 
-// Answers Yes to the program's questions (the subfolder and large-file ones),
-// as a user at the keyboard would.
-class YesSayer {
-public:
-    YesSayer()
-        : thread_([this] {
-              while (!stop_) {
-                  for (const char* title : {"Compare Folders", "Quorvex"}) {
-                      if (HWND box = FindWindowA("#32770", title))
-                          PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
-                  }
-                  Sleep(1);
-              }
-          }) {}
-    ~YesSayer() {
-        stop_ = true;
-        thread_.join();
-    }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::thread thread_;
-};
-
 // The whole drop of 10,000 names onto a pane of 10,000 lines, from the
 // posted drop to the pane's new text, half of the names already there.
 void DropNames(quorvex::Quorvex& form) {
@@ -114,7 +90,8 @@ void DropNames(quorvex::Quorvex& form) {
     std::printf("  (%d characters in the pane)\n", GetWindowTextLengthA(pane));
 }
 
-// Answers the program's file dialogs with `name`, and Yes to its questions.
+// Answers the program's file dialogs with `name`, and Yes to its questions
+// (the subfolder and large-file ones), as a user at the keyboard would.
 class DialogAnswerer {
 public:
     explicit DialogAnswerer(std::string name)
@@ -122,8 +99,9 @@ public:
               while (!stop_) {
                   for (const char* title : {"Select a file to compare", "Save List As"})
                       if (HWND dialog = FindWindowA("#32770", title)) Answer(dialog);
-                  if (HWND box = FindWindowA("#32770", "Quorvex"))
-                      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
+                  for (const char* title : {"Compare Folders", "Quorvex"})
+                      if (HWND box = FindWindowA("#32770", title))
+                          PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDYES, BN_CLICKED), 0);
                   Sleep(1);
               }
           }) {}
@@ -256,7 +234,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     form->Show();
-    YesSayer yes;
+    DialogAnswerer yes("");
     Report("AddListing: the whole call", 3, [&] { form->AddListing(folder, 0, ""); });
     Report("OpenFile: reading and line ends, before the text box", 5, [&] {
         auto file = quorvex::ReadWholeFile(list);
