@@ -41,7 +41,6 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     const std::string readOnly = folder_.Write("read-only.txt", old);
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     save(readOnly);
-    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
     nothingLost("over a read-only file", readOnly);
 
     const std::string held = folder_.Write("held.txt", old);
@@ -74,8 +73,7 @@ TEST_F(Faults, ManyQuickRoundsStayConsistentAndLeakNothing) {
     EXPECT_EQ(Results().first.size(), 4000u);
     ClickCompare(1);
 
-    const auto counts = [] {
-        DWORD handles = 0;
+    auto counts = [handles = DWORD{0}]() mutable {
         GetProcessHandleCount(GetCurrentProcess(), &handles);
         return std::vector<DWORD>{handles, GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
                                   GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};

@@ -22,13 +22,19 @@ TEST_F(FileLoading, ShowsTheBytesWithCrLfAndNamesTheFileEvenWhenEdited) {
     EXPECT_TRUE(StatusBecomes(1, "3 items - " + path));
 }
 
-TEST_F(FileLoading, EmptyOrMissingFileEmptiesThePaneAndStillNamesIt) {
-    for (const std::string& path : {folder_.Write("empty.txt", ""), folder_.Path() + "\\missing.txt"}) {
+// A text box holds no zero byte: a binary file shows up to its first.
+TEST_F(FileLoading, EmptyMissingFolderOrBinaryFileShowsWhatItCanAndStillNamesIt) {
+    for (const auto& [path, shown] : {std::pair{folder_.Write("empty.txt", ""), ""},
+                                      {folder_.Path() + "\\missing.txt", ""}, {folder_.MakeFolder("folder"), ""},
+                                      {folder_.Write("binary", std::string("\xE9\r\0x\n", 5)), "\xE9\r"}}) {
         Paste(Textbox(0), "old");
         form_->OpenFile(path, 0);
-        EXPECT_EQ(TextOf(Textbox(0)), "");
+        EXPECT_EQ(TextOf(Textbox(0)), shown);
         EXPECT_TRUE(StatusBecomes(0, "1 items - " + path));
     }
+    Paste(Textbox(1), "\xE9\r");
+    Click(CompareIt(0));
+    EXPECT_EQ(Results(), (std::pair<Items, Items>{{"\xE9\r"}, {"\xE9\r"}}));
 }
 
 TEST_F(FileLoading, AsksBeforeLoadingMoreThan50000Bytes) {

@@ -97,8 +97,7 @@ public:
     // Makes `relative` a link to the folder `target` (relative to the link's
     // folder); false when this system cannot make one here.
     bool MakeFolderLink(const std::string& relative, const std::string& target) const;
-    // Makes `relative` a new folder on a disk of 16 KB of its own (a tmpfs);
-    // false when this system cannot mount one.
+    // Makes `relative` a folder on a 16 KB tmpfs of its own; false if none mounts.
     bool MakeTinyDisk(const std::string& relative) const;
 
 private:
