@@ -97,7 +97,9 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     // holds its key, and a left item is found when the first left item with
     // its key was marked.
     std::vector<std::uint32_t> leftFirst(items[0].size()), rightFoundAt(items[1].size(), ItemSet::kNone);
-    ForBothSides([&](int half) { ItemSet(keys[0], hashes[0], half, leftFirst).FindEach(keys[1], hashes[1], rightFoundAt); });
+    ForBothSides([&](int half) {
+        ItemSet(keys[0], hashes[0], half, leftFirst).FindEach(keys[1], hashes[1], rightFoundAt);
+    });
     std::vector<char> found[2] = {std::vector<char>(items[0].size(), 0), std::vector<char>(items[1].size(), 0)};
     for (std::size_t j = 0; j < items[1].size(); ++j) {
         if (rightFoundAt[j] == ItemSet::kNone) continue;

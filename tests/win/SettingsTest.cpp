@@ -35,16 +35,19 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
     EXPECT_EQ(Opened(), (std::vector<LONG>{30, 40, 600, 450}));
 }
 
-// A close that comes while the program asks something (here: another program
+// A close that comes while the program asks something (another program
 // closes it) ends it all the same, and the placement is written.
-TEST_F(Settings, ClosingWhileAMessageIsOpenEndsCleanly) {
-    Opened();
-    MoveWindow(Form(), 30, 40, 600, 450, TRUE);
-    const HWND form = Form();
-    Answerer closer({{"", 0, {}, [form] { return FindWindowA("#32770", "Quorvex") && PostMessageA(form, WM_CLOSE, 0, 0); }}});
-    SendMessageA(GetDlgItem(form, control::kBtnCopy), BM_CLICK, 0, 0);  // "Nothing to copy."
-    EXPECT_FALSE(IsWindow(form));
-    EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");
+TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
+    for (const auto& [button, title] :
+         {std::pair{control::kBtnCopy, "Quorvex"}, {control::kBtnOpen, "Select a file to compare"}}) {
+        Opened();
+        MoveWindow(Form(), 30, 40, 600, 450, TRUE);
+        const HWND form = Form();
+        Answerer closer({{"", 0, {}, [&] { return FindWindowA("#32770", title) && PostMessageA(form, WM_CLOSE, 0, 0); }}});
+        SendMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
+        EXPECT_FALSE(IsWindow(form)) << title;
+        EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");
+    }
 }
 
 TEST_F(Settings, StoredValuesAreReadByTheirLeadingNumberAndAppliedAsTheyAre) {
