@@ -15,7 +15,8 @@ namespace {
 const char kDesktop[] = "Desktop";
 const char kComputer[] = "My Computer";
 
-bool SamePath(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+// Paths are in the ANSI code page, which the user's locale may not use.
+bool SamePath(const std::string& a, const std::string& b) { return CompareIgnoringCase(a, b) == 0; }
 
 std::string SpecialFolder(int which) {
     char path[MAX_PATH] = {};

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "compare/Collation.h"
+
 namespace quorvex {
 
 std::vector<std::string> ReadHandedOverList(const std::string& listFile) {
@@ -16,7 +18,7 @@ std::vector<std::string> ReadHandedOverList(const std::string& listFile) {
         if (length < 1) break;
         const std::string name(value, length);
         const bool repeated = std::any_of(names.begin(), names.end(), [&](const std::string& earlier) {
-            return lstrcmpiA(earlier.c_str(), name.c_str()) == 0;
+            return CompareIgnoringCase(earlier, name) == 0;  // in the ANSI code page the names are in
         });
         if (!repeated) names.push_back(name);
     }
