@@ -3,8 +3,6 @@
 // Run: build/native/bench/compare_bench
 #include <benchmark/benchmark.h>
 
-#include <malloc.h>
-
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -17,31 +15,12 @@
 #include <utility>
 #include <vector>
 
+#include "CountedAllocations.h"
 #include "compare/CompareEngine.h"
 #include "sources/Drops.h"
 
-// Every allocation is counted, so that a case can report the peak of the bytes
-// its comparison held at once (the sizes malloc really gave).
-namespace {
-std::atomic<std::size_t> liveBytes{0}, peakBytes{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    void* p = std::malloc(size ? size : 1);
-    if (!p) throw std::bad_alloc();
-    const std::size_t live = liveBytes += malloc_usable_size(p);
-    for (std::size_t peak = peakBytes; live > peak && !peakBytes.compare_exchange_weak(peak, live);) {
-    }
-    return p;
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept {
-    if (p) liveBytes -= malloc_usable_size(p);
-    std::free(p);
-}
-void operator delete[](void* p) noexcept { operator delete(p); }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
-void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
+using counted::liveBytes;
+using counted::peakBytes;
 
 namespace {
 

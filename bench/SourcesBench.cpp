@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "CountedAllocations.h"
 #include "app/ControlIds.h"
 #include "app/Quorvex.h"
 #include "compare/CompareEngine.h"
@@ -25,28 +26,8 @@
 #include "sources/FolderListing.h"
 #include "sources/ListText.h"
 
-// The program's own allocations are counted, so that a load can report the
-// most its C++ code held at once; Wine's controls allocate elsewhere.
-namespace {
-std::atomic<std::size_t> liveBytes{0}, peakBytes{0};
-}  // namespace
-
-void* operator new(std::size_t size) {
-    void* p = std::malloc(size ? size : 1);
-    if (!p) throw std::bad_alloc();
-    const std::size_t live = liveBytes += _msize(p);
-    for (std::size_t peak = peakBytes; live > peak && !peakBytes.compare_exchange_weak(peak, live);) {
-    }
-    return p;
-}
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete(void* p) noexcept {
-    if (p) liveBytes -= _msize(p);
-    std::free(p);
-}
-void operator delete[](void* p) noexcept { operator delete(p); }
-void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
-void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
+using counted::liveBytes;
+using counted::peakBytes;
 
 namespace {
 
