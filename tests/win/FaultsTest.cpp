@@ -5,20 +5,13 @@
 #include "MainFormFixture.h"
 #include "platform/FileSystem.h"
 #include "platform/Handles.h"
+#include "sources/FolderListing.h"
 
 namespace quorvex::test {
 namespace {
 
 class Faults : public MainFormTest {
 protected:
-    std::vector<std::string> Names(const std::string& folder) const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA entry{};
-        UniqueFind find(FindFirstFileA((folder + "\\*").c_str(), &entry));
-        if (find) do names.emplace_back(entry.cFileName); while (FindNextFileA(find.get(), &entry));
-        return names;
-    }
-
     TempFolder folder_;
 };
 
@@ -27,34 +20,29 @@ protected:
 TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     const std::string old(3000, 'o');
     Paste(Textbox(0), "new\r\nlist");
-    std::vector<std::string> before;
-    const auto save = [&](const std::string& target) {
-        before = Names(target.substr(0, target.find_last_of('\\')));
-        form_->SaveFile(target, std::string(100000, 'n'));
+    const auto names = [](const std::string& file) {  // the file's folder, as a listing gives it
+        return ListFolderTree(file.substr(0, file.find_last_of('\\')), "", [] { return false; });
     };
-    const auto nothingLost = [&](const char* what, const std::string& target) {
+    const auto saveFails = [&](const char* what, const std::string& target) {
         SCOPED_TRACE(what);
+        const std::string before = names(target);
+        form_->SaveFile(target, std::string(100000, 'n'));
         EXPECT_TRUE(ReadWholeFile(target).bytes == old);  // not printed: 100,000 bytes
-        EXPECT_EQ(Names(target.substr(0, target.find_last_of('\\'))), before);
+        EXPECT_EQ(names(target), before);
         EXPECT_EQ(TextOf(Textbox(0)), "new\r\nlist");
     };
     const std::string readOnly = folder_.Write("read-only.txt", old);
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
-    save(readOnly);
-    nothingLost("over a read-only file", readOnly);
-
+    saveFails("over a read-only file", readOnly);
     const std::string held = folder_.Write("held.txt", old);
-    {
-        const UniqueFile other(CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(other);
-        save(held);
-    }
-    nothingLost("over a file another program holds open", held);
+    const UniqueFile other(CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    saveFails("over a file another program holds open", held);
 
     if (!folder_.MakeTinyDisk("tiny")) GTEST_SKIP() << "no tmpfs for a full disk";
     const std::string full = folder_.Write("tiny\\full.txt", old);
-    save(full);
-    nothingLost("onto a full disk", full);
+    saveFails("onto a full disk", full);
+    ASSERT_TRUE(folder_.MakeReadOnly("tiny"));
+    saveFails("into a read-only folder", full);
 }
 
 // Quick rounds of work leave the view, the lists and the counts consistent

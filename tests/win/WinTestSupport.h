@@ -99,6 +99,8 @@ public:
     bool MakeFolderLink(const std::string& relative, const std::string& target) const;
     // Makes `relative` a folder on a 16 KB tmpfs of its own; false if none mounts.
     bool MakeTinyDisk(const std::string& relative) const;
+    // Mounts that tmpfs again read-only, so that even root writes nothing.
+    bool MakeReadOnly(const std::string& relative) const;
 
 private:
     std::string path_;
