@@ -69,15 +69,15 @@ Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, 
 CompareResult CompareLists(std::string_view leftText, std::string_view rightText, const CompareOptions& options) {
     // Below this a second thread costs more than it saves.
     const bool large = leftText.size() + rightText.size() > 256 * 1024;
-    const auto ForBothSides = [large](const std::function<void(int)>& work) {
-        if (large) return quorvex::ForBothSides(work);
+    const auto eachSide = [large](const std::function<void(int)>& work) {
+        if (large) return ForBothSides(work);
         work(0);
         work(1);
     };
     const std::string_view texts[2] = {leftText, rightText};
     Items items[2];
     std::string folded[2];
-    ForBothSides([&](int side) {
+    eachSide([&](int side) {
         items[side] = NormalisedItems(texts[side]);
         folded[side] = KeyText(texts[side], options.caseRule);
     });
@@ -86,7 +86,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     const KeyedItems keys[2] = {{items[0], leftText, exact ? leftText.data() : folded[0].data()},
                                 {items[1], rightText, exact ? rightText.data() : folded[1].data()}};
     std::vector<std::uint64_t> hashes[2];
-    ForBothSides([&](int side) {
+    eachSide([&](int side) {
         if (pathMode)
             for (auto& item : items[side]) item = StripPath(item, "\\");
         hashes[side] = KeyHashes(keys[side]);
@@ -97,7 +97,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     // holds its key, and a left item is found when the first left item with
     // its key was marked.
     std::vector<std::uint32_t> leftFirst(items[0].size()), rightFoundAt(items[1].size(), ItemSet::kNone);
-    ForBothSides([&](int half) {
+    eachSide([&](int half) {
         ItemSet(keys[0], hashes[0], half, leftFirst).FindEach(keys[1], hashes[1], rightFoundAt);
     });
     std::vector<char> found[2] = {std::vector<char>(items[0].size(), 0), std::vector<char>(items[1].size(), 0)};
@@ -118,7 +118,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     if (options.sort) SortKeysAgree();  // settled before the sides sort on two threads
     const bool keepFound = options.mode == CompareMode::Similarities;
     CompareResult result;
-    ForBothSides([&](int side) {
+    eachSide([&](int side) {
         (side == 0 ? result.left : result.right) = Shown(items[side], found[side], keepFound, options.sort);
     });
     return result;

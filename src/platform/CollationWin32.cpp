@@ -11,20 +11,25 @@ namespace quorvex {
 namespace {
 
 // The texts are in the system's ANSI code page, which may differ from the
-// user locale's own. Systems that refuse the flag are asked without it.
-constexpr DWORD kIgnoreCase = NORM_IGNORECASE | LOCALE_USE_CP_ACP;
-
-bool RefusedFlags(int result) { return result == 0 && GetLastError() == ERROR_INVALID_FLAGS; }
+// user locale's own. A system that refuses the flag is asked without it; the
+// first call finds that out, once.
+DWORD IgnoreCaseFlags() {
+    constexpr DWORD kAnsi = NORM_IGNORECASE | LOCALE_USE_CP_ACP;
+    static const DWORD flags = CompareStringA(LOCALE_USER_DEFAULT, kAnsi, "a", 1, "a", 1) == 0 &&
+                                       GetLastError() == ERROR_INVALID_FLAGS
+                                   ? NORM_IGNORECASE
+                                   : kAnsi;
+    return flags;
+}
 
 // The API takes int and DWORD lengths; longer texts are compared on their
 // first INT_MAX bytes, far beyond any list item.
 int ApiLength(std::size_t length) { return length > INT_MAX ? INT_MAX : static_cast<int>(length); }
 
-int MapSortKey(DWORD flags, std::string_view text, char* key, int size) {
-    return LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | flags, text.data(), ApiLength(text.size()), key, size);
+int MapSortKey(std::string_view text, char* key, int size) {
+    return LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | IgnoreCaseFlags(), text.data(), ApiLength(text.size()),
+                        key, size);
 }
-
-int CompareKeys(const std::string& a, const std::string& b) { return a.compare(b); }
 
 // Texts on which key order and CompareStringA could part: every single
 // character, and words that differ only in hyphens, apostrophes, spaces,
@@ -50,7 +55,7 @@ bool ProbeAgrees() {
     }
     std::sort(keyed.begin(), keyed.end());
     for (std::size_t i = 1; i < keyed.size(); ++i) {
-        const int byKeys = CompareKeys(keyed[i - 1].first, keyed[i].first) < 0 ? -1 : 0;
+        const int byKeys = keyed[i - 1].first < keyed[i].first ? -1 : 0;
         const int byText = CompareIgnoringCase(keyed[i - 1].second, keyed[i].second);
         if ((byText < 0 ? -1 : byText > 0 ? 1 : 0) != byKeys) return false;
     }
@@ -71,29 +76,24 @@ void LowerCaseInPlace(char* text, std::size_t length) {
 int CompareIgnoringCase(std::string_view a, std::string_view b) {
     // Some characters weigh nothing, but only the empty text sorts first.
     if (a.empty() || b.empty()) return static_cast<int>(!a.empty()) - static_cast<int>(!b.empty());
-    const auto compare = [&](DWORD flags) {
-        return CompareStringA(LOCALE_USER_DEFAULT, flags, a.data(), ApiLength(a.size()), b.data(), ApiLength(b.size()));
-    };
-    int result = compare(kIgnoreCase);
-    if (RefusedFlags(result)) result = compare(NORM_IGNORECASE);
+    const int result = CompareStringA(LOCALE_USER_DEFAULT, IgnoreCaseFlags(), a.data(), ApiLength(a.size()), b.data(),
+                                      ApiLength(b.size()));
     // 0 is a failure of the call; the two then count as equal.
     return result == 0 ? 0 : result - CSTR_EQUAL;
 }
 
 bool AppendSortKey(std::string_view text, std::string& keys) {
     if (text.empty()) return false;
-    DWORD flags = kIgnoreCase;
     char shortKey[512];  // most items' keys: one call each
-    int written = MapSortKey(flags, text, shortKey, sizeof shortKey);
-    if (RefusedFlags(written)) written = MapSortKey(flags = NORM_IGNORECASE, text, shortKey, sizeof shortKey);
+    int written = MapSortKey(text, shortKey, sizeof shortKey);
     if (written > 0) {
         keys.append(shortKey, static_cast<std::size_t>(written) - 1);  // without the closing zero
         return true;
     }
-    const int size = MapSortKey(flags, text, nullptr, 0);
+    const int size = MapSortKey(text, nullptr, 0);
     if (size <= 0) return false;
     std::string key(static_cast<std::size_t>(size), '\0');
-    written = MapSortKey(flags, text, key.data(), size);
+    written = MapSortKey(text, key.data(), size);
     if (written <= 0) return false;
     keys.append(key, 0, static_cast<std::size_t>(written) - 1);
     return true;
