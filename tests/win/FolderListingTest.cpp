@@ -93,5 +93,20 @@ TEST_F(FolderListing, LinksAreFollowedUnlessTheyLeadBackUp) {
                       "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt", "\\L\\U\\back\\"}));
 }
 
+// A subfolder that goes after the walk found it costs its own lines only.
+// Entries come sorted, as from NTFS, so the question comes just after A.
+TEST_F(FolderListing, GoesOnPastASubfolderThatVanished) {
+    const std::string vanishing = folder_.Write("top\\A\\e.txt", "");
+    Answerer answerer({{"", 0, {}, [&] {
+                            return FindWindowA("#32770", "Compare Folders") && DeleteFileA(vanishing.c_str()) &&
+                                   RemoveDirectoryA((top_ + "\\A").c_str());
+                        }},
+                       {"Compare Folders", IDYES}});
+    form_->AddListing(top_, 0, "");
+    ASSERT_TRUE(answerer.Answered());
+    EXPECT_EQ(Sorted(LinesOf(TextOf(Textbox(0)))),
+              Sorted({"A\\", "a.txt", "S\\", "b.txt", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt"}));
+}
+
 }  // namespace
 }  // namespace quorvex::test
