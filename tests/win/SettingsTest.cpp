@@ -38,9 +38,11 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
 // A close that comes while the program asks something (another program
 // closes it) ends it all the same, and the placement is written.
 TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
-    for (const auto& [button, title] :
-         {std::pair{control::kBtnCopy, "Quorvex"}, {control::kBtnOpen, "Select a file to compare"}}) {
+    for (const auto& [button, title] : {std::pair{control::kBtnCopy + 1, "Quorvex"},  // nothing to copy
+                                        {control::kBtnOpen, "Select a file to compare"},
+                                        {control::kBtnSave, "Save List As"}}) {
         Opened();
+        Paste(Textbox(0), "x");
         MoveWindow(Form(), 30, 40, 600, 450, TRUE);
         const HWND form = Form();
         Answerer closer({{"", 0, {}, [&] { return FindWindowA("#32770", title) && PostMessageA(form, WM_CLOSE, 0, 0); }}});
