@@ -7,6 +7,7 @@ set(QUORVEX_CORE_SOURCES
   src/compare/TextRoutines.cpp
   src/platform/DialogText.cpp
   src/sources/Drops.cpp
+  src/sources/HandedOverNames.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
   src/folderbrowse/BrowseLayout.cpp

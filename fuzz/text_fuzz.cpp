@@ -1,6 +1,7 @@
 // The routines that read text from outside: counting, line ends, listing
-// prefixes, stored numbers, the command line, dropped names and the layout
-// arithmetic, each with a property it must keep.
+// prefixes, stored numbers, the command line, handed-over names, dropped
+// names and the layout arithmetic, each with a property it must keep.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,8 +11,10 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "compare/Collation.h"
 #include "folderbrowse/BrowseLayout.h"
 #include "sources/Drops.h"
+#include "sources/HandedOverList.h"
 #include "sources/ItemCount.h"
 #include "sources/ListText.h"
 #include "compare/TextRoutines.h"
@@ -48,6 +51,25 @@ void CheckLayouts(const std::uint8_t* data, std::size_t size) {
     Require(!(browse.explorer.width < 0) && !(browse.explorer.height < 0));
 }
 
+// The names are the cut values before the first empty one, in order, each
+// kept once whatever its letter case.
+void CheckHandedOverNames(const std::vector<std::string>& values) {
+    const auto names = quorvex::HandedOverNames([&](int key) {
+        return static_cast<std::size_t>(key) <= values.size() ? values[key - 1] : std::string();
+    });
+    std::size_t next = 0;
+    for (const std::string& value : values) {
+        const std::string cut = value.substr(0, 254);
+        if (cut.empty()) break;
+        const auto same = [&](const std::string& name) { return quorvex::CompareIgnoringCase(name, cut) == 0; };
+        if (next < names.size() && names[next] == cut && std::none_of(names.begin(), names.begin() + next, same))
+            ++next;
+        else
+            Require(std::count_if(names.begin(), names.begin() + next, same) == 1);
+    }
+    Require(next == names.size());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -80,5 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(dropped.compare(0, first.size(), first) == 0);
     Require(quorvex::DropPane(static_cast<int>(size), 15, static_cast<float>(first.size())) <= 1);
     CheckLayouts(data, size);
+    CheckHandedOverNames(paths);
     return 0;
 }

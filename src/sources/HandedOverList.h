@@ -2,16 +2,21 @@
 // file: section "Files", keys "File1", "File2", ... The file is consumed.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace quorvex {
 
-// The names in key order, up to the first missing or empty key, each cut to
-// 254 characters. A name that repeats an earlier one in another letter case
-// is dropped and the names after it move up, so that the list holds as many
-// names as different ones were handed over. The file is deleted whether or
-// not anything was read.
+// The names from the values of the keys 1, 2, ... (`valueOf` gives the empty
+// text for a missing key), in key order up to the first empty value, each cut
+// to 254 characters. A name that repeats an earlier one in another letter
+// case is dropped and the names after it move up, so that the list holds as
+// many names as different ones were handed over.
+std::vector<std::string> HandedOverNames(const std::function<std::string(int key)>& valueOf);
+
+// The names the profile file holds, by the rules above. The file is deleted
+// whether or not anything was read.
 std::vector<std::string> ReadHandedOverList(const std::string& listFile);
 
 }  // namespace quorvex
