@@ -97,11 +97,11 @@ TEST_F(FolderListing, LinksAreFollowedUnlessTheyLeadBackUp) {
 // Entries come sorted, as from NTFS, so the question comes just after A.
 TEST_F(FolderListing, GoesOnPastASubfolderThatVanished) {
     const std::string vanishing = folder_.Write("top\\A\\e.txt", "");
-    Answerer answerer({{"", 0, {}, [&] {
-                            return FindWindowA("#32770", "Compare Folders") && DeleteFileA(vanishing.c_str()) &&
-                                   RemoveDirectoryA((top_ + "\\A").c_str());
-                        }},
-                       {"Compare Folders", IDYES}});
+    const auto vanish = [&] {
+        return FindWindowA("#32770", "Compare Folders") && DeleteFileA(vanishing.c_str()) &&
+               RemoveDirectoryA((top_ + "\\A").c_str());
+    };
+    Answerer answerer({{"", 0, {}, vanish}, {"Compare Folders", IDYES}});
     form_->AddListing(top_, 0, "");
     ASSERT_TRUE(answerer.Answered());
     EXPECT_EQ(Sorted(LinesOf(TextOf(Textbox(0)))),
