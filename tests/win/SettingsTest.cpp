@@ -1,6 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
+#include "folderbrowse/FolderBrowse.h"
 #include "platform/Handles.h"
 #include "platform/Registry.h"
 #include "window/Twips.h"
@@ -38,14 +39,19 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
 // A close that comes while the program asks something (another program
 // closes it) ends it all the same, and the placement is written.
 TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
-    for (const auto& [button, title] : {std::pair{control::kBtnCopy + 1, "Quorvex"},  // nothing to copy
-                                        {control::kBtnOpen, "Select a file to compare"},
-                                        {control::kBtnSave, "Save List As"}}) {
+    // The button clicked, the menu entry then chosen, and the class and title
+    // of the window open when the close comes.
+    for (const auto& [button, entry, className, title] :
+         {std::tuple{control::kBtnCopy + 1, -1, "#32770", "Quorvex"},  // nothing to copy
+          {control::kBtnOpen, -1, "#32770", "Select a file to compare"},
+          {control::kBtnSave, -1, "#32770", "Save List As"},
+          {control::kBtnOpenDropDown, 1, FolderBrowse::kClassName, FolderBrowse::kCaption}}) {
         Opened();
         Paste(Textbox(0), "x");
         MoveWindow(Form(), 30, 40, 600, 450, TRUE);
         const HWND form = Form();
-        Answerer closer({{"", 0, {}, [&] { return FindWindowA("#32770", title) && PostMessageA(form, WM_CLOSE, 0, 0); }}});
+        const Step close{"", 0, {}, [&] { return FindWindowA(className, title) && PostMessageA(form, WM_CLOSE, 0, 0); }};
+        Answerer closer(entry < 0 ? std::vector<Step>{close} : std::vector<Step>{{"", entry}, close});
         SendMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
         EXPECT_FALSE(IsWindow(form)) << title;
         EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");

@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kFileNameBox = 0x47c;  // of the common file dialogs
 constexpr int kMessageText = 0xFFFF;  // of a message box
+const char kScratch[] = "Software\\Orlenti\\QuorvexTests";  // the registry sandbox's
 
 BOOL CALLBACK Collect(HWND window, LPARAM found) {
     reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
@@ -208,12 +209,6 @@ bool Answerer::Answered(DWORD timeoutMs) {
     return PumpUntil([this] { return next_ == steps_.size(); }, timeoutMs);
 }
 
-namespace {
-
-const char kScratch[] = "Software\\Orlenti\\QuorvexTests";
-
-}  // namespace
-
 RegistrySandbox::RegistrySandbox() {
     for (const auto& [root, name] : {std::pair{HKEY_CURRENT_USER, "\\cu"}, std::pair{HKEY_LOCAL_MACHINE, "\\lm"}}) {
         HKEY scratch = nullptr;
@@ -268,7 +263,6 @@ std::string TempFolder::Write(const std::string& relative, const std::string& by
 
 // Wine makes no link with the Windows call, but runs the system's ln.
 bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& target) const {
-    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr) return false;
     const std::string link = path_ + "\\" + relative;
     const std::size_t slash = link.find_last_of('\\');
     std::string unixTarget = target;
@@ -279,7 +273,6 @@ bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& 
 }
 
 bool TempFolder::MakeTinyDisk(const std::string& relative) const {
-    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") == nullptr) return false;
     const std::string folder = MakeFolder(relative);
     if (!RunUnixCommand("/bin/mount -t tmpfs -o size=16k tmpfs \"" + relative + "\"", path_,
                         [&] { return DiskBytes(folder) <= 65536; }))
