@@ -18,14 +18,12 @@ std::vector<DWORD> ObjectCounts() {
     const HANDLE self = GetCurrentProcess();
     std::vector<DWORD> counts{0, GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS), 0, 0, 0};
     GetProcessHandleCount(self, &counts[0]);
-    auto ownWindow = [owner = DWORD{0}](HWND window) mutable {
-        return IsWindow(window) && GetWindowThreadProcessId(window, &owner) && owner == GetCurrentProcessId();
-    };
-    DWORD flags = 0;
+    DWORD flags = 0, owner = 0;  // a window of another process is no object of ours
     for (UINT_PTR value = 4; value < 0x10000; ++value) {
         counts[3] += value % 4 == 0 && GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags);
         counts[4] += GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0;
-        counts[5] += value % 2 == 0 && (ownWindow(reinterpret_cast<HWND>(value)) || IsMenu(reinterpret_cast<HMENU>(value)));
+        counts[5] += value % 2 == 0 && ((GetWindowThreadProcessId(reinterpret_cast<HWND>(value), &owner) &&
+                                         owner == GetCurrentProcessId()) || IsMenu(reinterpret_cast<HMENU>(value)));
     }
     return counts;
 }

@@ -39,19 +39,21 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
 // A close that comes while the program asks something (another program
 // closes it) ends it all the same, and the placement is written.
 TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
-    // The button clicked, the menu entry then chosen, and the class and title
-    // of the window open when the close comes.
-    for (const auto& [button, entry, className, title] :
-         {std::tuple{control::kBtnCopy + 1, -1, "#32770", "Quorvex"},  // nothing to copy
-          {control::kBtnOpen, -1, "#32770", "Select a file to compare"},
-          {control::kBtnSave, -1, "#32770", "Save List As"},
-          {control::kBtnOpenDropDown, 1, FolderBrowse::kClassName, FolderBrowse::kCaption}}) {
+    TempFolder folder;
+    const std::string large = folder.Write("large.txt", std::string(50001, 'x'));
+    for (const auto& [button, before, className, title] :
+         {std::tuple{control::kBtnOpen, std::vector<Step>{{"Select a file to compare", IDOK, large}}, "#32770",
+                     "Quorvex"},  // the large-file question, in the middle of a load
+          {control::kBtnOpen, std::vector<Step>{}, "#32770", "Select a file to compare"},
+          {control::kBtnSave, std::vector<Step>{}, "#32770", "Save List As"},
+          {control::kBtnOpenDropDown, std::vector<Step>{{"", 1}}, FolderBrowse::kClassName, FolderBrowse::kCaption}}) {
         Opened();
         Paste(Textbox(0), "x");
         MoveWindow(Form(), 30, 40, 600, 450, TRUE);
         const HWND form = Form();
-        const Step close{"", 0, {}, [&] { return FindWindowA(className, title) && PostMessageA(form, WM_CLOSE, 0, 0); }};
-        Answerer closer(entry < 0 ? std::vector<Step>{close} : std::vector<Step>{{"", entry}, close});
+        std::vector<Step> steps = before;
+        steps.push_back({"", 0, {}, [&] { return FindWindowA(className, title) && PostMessageA(form, WM_CLOSE, 0, 0); }});
+        Answerer closer(steps);
         SendMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
         EXPECT_FALSE(IsWindow(form)) << title;
         EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");
