@@ -10,10 +10,9 @@
 namespace quorvex::test {
 namespace {
 
-// Wine answers 0 to GetProcessHandleCount and GetGuiResources, so the
-// objects are counted again by asking after every value below 64K: kernel
-// handles are multiples of 4, window and menu handles even, and Wine takes
-// GDI and window handles by their low word alone.
+// Wine answers 0 to GetProcessHandleCount and GetGuiResources, so objects are
+// also counted by asking after every value below 64K: kernel handles are
+// multiples of 4, window handles even, and Wine takes GDI ones by low word.
 std::vector<DWORD> ObjectCounts() {
     const HANDLE self = GetCurrentProcess();
     std::vector<DWORD> counts{0, GetGuiResources(self, GR_GDIOBJECTS), GetGuiResources(self, GR_USEROBJECTS), 0, 0, 0};
@@ -36,15 +35,14 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     TempFolder folder;
     const std::string old(3000, 'o');
     Paste(Textbox(0), "new\r\nlist");
-    const auto names = [](const std::string& file) {  // the file's folder, as a listing gives it
-        return ListFolderTree(file.substr(0, file.find_last_of('\\')), "", [] { return false; });
-    };
     const auto saveFails = [&](const char* what, const std::string& target) {
         SCOPED_TRACE(what);
-        const std::string before = names(target);
+        const std::string folderPath = target.substr(0, target.find_last_of('\\'));
+        const auto names = [&] { return ListFolderTree(folderPath, "", [] { return false; }); };  // as listed
+        const std::string before = names();
         form_->SaveFile(target, std::string(100000, 'n'));
         EXPECT_TRUE(ReadWholeFile(target).bytes == old);  // not printed: 100,000 bytes
-        EXPECT_EQ(names(target), before);
+        EXPECT_EQ(names(), before);
         EXPECT_EQ(TextOf(Textbox(0)), "new\r\nlist");
     };
     const std::string readOnly = folder.Write("read-only.txt", old);

@@ -41,7 +41,7 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
 TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
     TempFolder folder;
     const std::string large = folder.Write("large.txt", std::string(50001, 'x'));
-    for (const auto& [button, before, className, title] :
+    for (auto [button, steps, className, title] :
          {std::tuple{control::kBtnOpen, std::vector<Step>{{"Select a file to compare", IDOK, large}}, "#32770",
                      "Quorvex"},  // the large-file question, in the middle of a load
           {control::kBtnOpen, std::vector<Step>{}, "#32770", "Select a file to compare"},
@@ -51,7 +51,6 @@ TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
         Paste(Textbox(0), "x");
         MoveWindow(Form(), 30, 40, 600, 450, TRUE);
         const HWND form = Form();
-        std::vector<Step> steps = before;
         steps.push_back({"", 0, {}, [&] { return FindWindowA(className, title) && PostMessageA(form, WM_CLOSE, 0, 0); }});
         Answerer closer(steps);
         SendMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
