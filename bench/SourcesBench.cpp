@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "CountedAllocations.h"
-#include "app/ControlIds.h"
-#include "app/Quorvex.h"
+#include "app/win32/ControlIds.h"
+#include "app/win32/Quorvex.h"
 #include "compare/CompareEngine.h"
-#include "platform/FileSystem.h"
-#include "platform/Window.h"
-#include "sources/FolderListing.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/win32/Window.h"
+#include "sources/win32/FolderListing.h"
 #include "sources/ListText.h"
 
 using counted::liveBytes;

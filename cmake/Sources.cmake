@@ -1,4 +1,6 @@
-# Platform-free core: everything that needs no Windows header.
+# The platform-free core: every source outside a win32/ folder. It builds
+# natively for the sanitized tests, the fuzzers and the benchmarks, and under
+# mingw for the program; cmake/CheckLayers.cmake holds it to its layer.
 set(QUORVEX_CORE_SOURCES
   src/app/CommandLine.cpp
   src/compare/CompareEngine.cpp
@@ -15,18 +17,24 @@ set(QUORVEX_CORE_SOURCES
   src/window/ScrollRules.cpp
   src/window/Twips.cpp
 )
+# The system's lower-case mapping, collation and threads: Windows' own in the
+# program, plain ASCII and the standard threads natively.
 if(WIN32)
-  # The system's lower-case mapping, collation and threads.
-  list(APPEND QUORVEX_CORE_SOURCES src/platform/CollationWin32.cpp src/platform/BothSidesWin32.cpp)
+  set(QUORVEX_SYSTEM_SOURCES src/compare/win32/Collation.cpp src/compare/win32/BothSides.cpp)
 else()
-  list(APPEND QUORVEX_CORE_SOURCES src/compare/CollationAscii.cpp src/compare/BothSidesThreads.cpp)
+  set(QUORVEX_SYSTEM_SOURCES src/compare/CollationAscii.cpp src/compare/BothSidesThreads.cpp)
 endif()
-
 list(TRANSFORM QUORVEX_CORE_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)
+list(TRANSFORM QUORVEX_SYSTEM_SOURCES PREPEND ${PROJECT_SOURCE_DIR}/)
+
+add_custom_target(quorvex_layers ALL
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake
+  COMMENT "Checking the includes against the layers" VERBATIM)
 
 function(quorvex_core_library name)
-  add_library(${name} STATIC ${QUORVEX_CORE_SOURCES})
+  add_library(${name} STATIC ${QUORVEX_CORE_SOURCES} ${QUORVEX_SYSTEM_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  add_dependencies(${name} quorvex_layers)
 endfunction()
 
 quorvex_core_library(quorvex_core)

@@ -1,37 +1,37 @@
 # The Windows program: the forms and platform code in a library that the
 # executable and the tests under Wine share.
 add_library(quorvex_win STATIC
-  src/app/Quorvex.cpp
-  src/compare/ResultList.cpp
-  src/folderbrowse/FolderBrowse.cpp
-  src/folderbrowse/FolderTree.cpp
-  src/platform/ButtonPictures.cpp
-  src/platform/ButtonPlus.cpp
-  src/platform/Clipboard.cpp
-  src/platform/FileSystem.cpp
-  src/platform/DroppedFiles.cpp
-  src/platform/Fonts.cpp
-  src/platform/FramePlus.cpp
-  src/platform/Help.cpp
-  src/platform/InstallPath.cpp
-  src/platform/MessageBoxes.cpp
-  src/platform/OpenSaveDialogs.cpp
-  src/platform/Registry.cpp
-  src/platform/Window.cpp
-  src/platform/WindowsVersion.cpp
-  src/sources/FileLoading.cpp
-  src/sources/FolderListing.cpp
-  src/sources/HandedOverList.cpp
-  src/sources/PaneCommands.cpp
-  src/sources/PaneStatus.cpp
-  src/window/FormGeometry.cpp
-  src/window/Placement.cpp
-  src/window/Subclass.cpp
-  src/window/SyncScrolling.cpp
+  src/app/win32/Quorvex.cpp
+  src/folderbrowse/win32/FolderBrowse.cpp
+  src/folderbrowse/win32/FolderTree.cpp
+  src/platform/win32/ButtonPictures.cpp
+  src/platform/win32/ButtonPlus.cpp
+  src/platform/win32/Clipboard.cpp
+  src/platform/win32/DroppedFiles.cpp
+  src/platform/win32/FileSystem.cpp
+  src/platform/win32/Fonts.cpp
+  src/platform/win32/FramePlus.cpp
+  src/platform/win32/Help.cpp
+  src/platform/win32/InstallPath.cpp
+  src/platform/win32/MessageBoxes.cpp
+  src/platform/win32/OpenSaveDialogs.cpp
+  src/platform/win32/Registry.cpp
+  src/platform/win32/Window.cpp
+  src/platform/win32/WindowsVersion.cpp
+  src/sources/win32/FileLoading.cpp
+  src/sources/win32/FolderListing.cpp
+  src/sources/win32/HandedOverList.cpp
+  src/sources/win32/PaneCommands.cpp
+  src/sources/win32/PaneStatus.cpp
+  src/window/win32/FormGeometry.cpp
+  src/window/win32/Placement.cpp
+  src/window/win32/ResultList.cpp
+  src/window/win32/Subclass.cpp
+  src/window/win32/SyncScrolling.cpp
 )
 target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 shell32 kernel32)
 
-add_executable(quorvex WIN32 src/app/Main.cpp src/app/quorvex.rc)
+add_executable(quorvex WIN32 src/app/win32/Main.cpp src/app/win32/quorvex.rc)
 # The folder picker takes its help context from the program's file name,
 # letter case included.
 set_target_properties(quorvex PROPERTIES OUTPUT_NAME Quorvex)

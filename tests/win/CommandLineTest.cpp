@@ -1,7 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "platform/FileSystem.h"
+#include "platform/win32/FileSystem.h"
 
 namespace quorvex::test {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "platform/FileSystem.h"
-#include "platform/Handles.h"
-#include "sources/FolderListing.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/win32/Handles.h"
+#include "sources/win32/FolderListing.h"
 
 namespace quorvex::test {
 namespace {

@@ -1,8 +1,8 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "folderbrowse/FolderBrowse.h"
-#include "platform/Registry.h"
+#include "folderbrowse/win32/FolderBrowse.h"
+#include "platform/win32/Registry.h"
 
 namespace quorvex::test {
 namespace {

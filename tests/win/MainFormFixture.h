@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "WinTestSupport.h"
-#include "app/ControlIds.h"
-#include "app/Quorvex.h"
+#include "app/win32/ControlIds.h"
+#include "app/win32/Quorvex.h"
 
 namespace quorvex::test {
 

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "platform/Handles.h"
+#include "platform/win32/Handles.h"
 #include "window/Twips.h"
 
 namespace quorvex::test {

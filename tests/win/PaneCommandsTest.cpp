@@ -1,8 +1,8 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "platform/FileSystem.h"
-#include "platform/OpenSaveDialogs.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/win32/OpenSaveDialogs.h"
 
 namespace quorvex::test {
 namespace {

@@ -1,9 +1,9 @@
 #include <string>
 
 #include "MainFormFixture.h"
-#include "folderbrowse/FolderBrowse.h"
-#include "platform/Handles.h"
-#include "platform/Registry.h"
+#include "folderbrowse/win32/FolderBrowse.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Registry.h"
 #include "window/Twips.h"
 
 namespace quorvex::test {

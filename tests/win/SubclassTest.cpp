@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "window/Subclass.h"
+#include "window/win32/Subclass.h"
 
 namespace quorvex::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <shlwapi.h>
 
 #include "WinTestSupport.h"
-#include "app/Quorvex.h"
+#include "app/win32/Quorvex.h"
 
 namespace quorvex::test {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "platform/FileSystem.h"
-#include "platform/Handles.h"
-#include "platform/Window.h"
+#include "platform/win32/FileSystem.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Window.h"
 
 namespace quorvex::test {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WindowText.h"
+#include "platform/win32/WindowText.h"
 
 namespace quorvex::test {
 

@@ -1,0 +1,27 @@
+// The program's entry: the common controls, then the one main form.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/win32/Quorvex.h"
+#include "platform/win32/Window.h"
+
+namespace quorvex {
+namespace {
+
+int Main(HINSTANCE instance, const char* arguments) {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = 8;
+    controls.dwICC = ICC_USEREX_CLASSES;
+    InitCommonControlsEx(&controls);
+
+    auto form = Quorvex::Create(instance, arguments ? arguments : "");
+    if (!form) return 1;
+    form->Show();
+    return RunMessageLoop();
+}
+
+}  // namespace
+}  // namespace quorvex
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR arguments, int) { return quorvex::Main(instance, arguments); }

@@ -1,0 +1,168 @@
+#include "folderbrowse/win32/FolderBrowse.h"
+
+#include "platform/win32/Fonts.h"
+#include "platform/win32/Help.h"
+#include "platform/win32/MessageBoxes.h"
+#include "window/win32/FormGeometry.h"
+
+namespace quorvex {
+namespace {
+
+enum Ids { kExplorer = 100, kHelpMe, kAccept, kCancel };
+
+// A folder is valid unless it is a virtual one other than the desktop: those
+// have names without "\".
+bool IsValidChoice(const std::string& path) { return path.find('\\') != std::string::npos || path == "Desktop"; }
+
+std::string ProgramName() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name = path;
+    name = name.substr(name.find_last_of('\\') + 1);
+    return name.substr(0, name.find_last_of('.'));
+}
+
+}  // namespace
+
+std::string& FolderLastChosen() {
+    static std::string folder;
+    return folder;
+}
+
+short BrowseHelpContext(const std::string& programName) {
+    const std::pair<const char*, short> table[] = {
+        {"Hubcrest", 142}, {"Tolvar", 140}, {"Mossbank", 161}, {"Quorvex", 162}};
+    for (const auto& [name, context] : table)
+        if (programName == name) return context;
+    return 100;
+}
+
+FolderBrowse& FolderBrowse::Instance() {
+    static FolderBrowse browser;
+    return browser;
+}
+
+FolderBrowse::~FolderBrowse() { Destroy(); }
+
+void FolderBrowse::Show(HWND owner) {
+    tpp_ = ScreenTwipsPerPixel();
+    layout_ = BrowseLayout();
+    if (!CreateForm({.className = kClassName,
+                     .caption = kCaption,
+                     .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                     .clientWidth = TwipsToPixels(kBrowseScaleWidth, tpp_.x),
+                     .clientHeight = TwipsToPixels(kBrowseScaleHeight, tpp_.y),
+                     .instance = GetModuleHandleA(nullptr),
+                     .owner = owner}))
+        return;
+    CreateControls();
+    Form_Resize();
+    Initialize();  // the form's Load event
+    // Modal: the owner takes no input until the browser is gone, and the
+    // caller goes on only then.
+    const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
+    ShowWindow(hWnd(), SW_SHOW);
+    SetFocus(Explorer.hWnd());
+    open_ = true;
+    MSG message;
+    while (open_ && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchFormMessage(message);
+    if (open_ && message.message == WM_QUIT) PostQuitMessage(static_cast<int>(message.wParam));
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (hWnd() != nullptr) Destroy();
+    if (owner) SetActiveWindow(owner);
+}
+
+void FolderBrowse::CreateControls() {
+    const HWND form = hWnd();
+    Explorer.Create(form, kExplorer);
+    HelpMe.Create({.parent = form, .id = kHelpMe, .caption = "&Help"});
+    Accept.Create({.parent = form, .id = kAccept, .caption = "&Accept"});
+    Cancel.Create({.parent = form, .id = kCancel, .caption = "&Cancel"});
+    SendMessageA(Accept.hWnd(), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
+    Accept.SetEnabled(false);
+}
+
+void FolderBrowse::Initialize() {
+    CentreOnScreen(hWnd(), tpp_);
+    Explorer.SetSelectedPath(FolderLastChosen());
+    Explorer_SelectionChanged();
+    helpContext_ = BrowseHelpContext(ProgramName());
+    SubclassForm(hWnd(), true);
+    font_ = ApplyFonts(hWnd(), {&HelpMe, &Accept, &Cancel});
+}
+
+std::optional<LRESULT> FolderBrowse::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (HIWORD(wParam) != BN_CLICKED || lParam == 0 || !IsWindowEnabled(reinterpret_cast<HWND>(lParam)))
+                return std::nullopt;
+            if (LOWORD(wParam) == kAccept) Accept_Click();
+            if (LOWORD(wParam) == kCancel) Cancel_Click();
+            if (LOWORD(wParam) == kHelpMe) ShowHelp(helpContext_);
+            return 0;
+        case WM_NOTIFY:
+            switch (Explorer.OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
+                case FolderTree::Event::SelectionChanged:
+                    Explorer_SelectionChanged();
+                    break;
+                case FolderTree::Event::Activated:
+                    if (Accept.Enabled()) Accept_Click();
+                    return TRUE;  // no expanding on top of it
+                default:
+                    break;
+            }
+            return std::nullopt;
+        case WM_SIZE:
+            Form_Resize();
+            return 0;
+        case WM_CLOSE:
+            SubclassForm(hWnd(), false);  // closing is never refused
+            return std::nullopt;
+        case WM_DESTROY:
+            open_ = false;
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+void FolderBrowse::Form_Resize() {
+    if (Explorer.hWnd() == nullptr) return;
+    const RectTw scale = ScaleSize(hWnd(), tpp_);
+    LayOutFolderBrowse(layout_, scale.width, scale.height);
+    PlaceControl(Explorer.hWnd(), layout_.explorer, tpp_);
+    PlaceControl(HelpMe.hWnd(), layout_.helpMe, tpp_);
+    PlaceControl(Accept.hWnd(), layout_.accept, tpp_);
+    PlaceControl(Cancel.hWnd(), layout_.cancel, tpp_);
+}
+
+void FolderBrowse::Explorer_SelectionChanged() { Accept.SetEnabled(IsValidChoice(Explorer.SelectedPath())); }
+
+void FolderBrowse::Accept_Click() {
+    const std::string path = Explorer.SelectedPath();
+    if (!IsValidChoice(path)) {
+        ShowMessageBox(hWnd(), {.text = "The destination folder you have chosen is not valid.",
+                                .style = MB_OK | MB_ICONEXCLAMATION,
+                                .title = kCaption,
+                                .helpButton = false});
+        return;
+    }
+    FolderLastChosen() = path == "Desktop" ? "\"Desktop\"" : path;
+    Unload();
+}
+
+void FolderBrowse::Cancel_Click() {
+    FolderLastChosen().clear();
+    Unload();
+}
+
+void FolderBrowse::Unload() { SendMessageA(hWnd(), WM_CLOSE, 0, 0); }
+
+void FolderBrowse::MouseWheel(int& Wheel, int&) {
+    if (Wheel == 0) return;
+    SetFocus(Explorer.hWnd());
+    // As typed input: the tree moves its selection itself, after this returns.
+    PostMessageA(Explorer.hWnd(), WM_KEYDOWN, Wheel >= 1 ? VK_UP : VK_DOWN, 0);
+}
+
+}  // namespace quorvex

@@ -1,0 +1,74 @@
+// The program's modal folder picker, "Choose a Folder...": a folder tree and
+// Help, Accept and Cancel. It takes its preselection from, and hands the
+// choice back through, the folder last chosen.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "folderbrowse/BrowseLayout.h"
+#include "folderbrowse/win32/FolderTree.h"
+#include "platform/win32/ButtonPlus.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Window.h"
+#include "window/win32/Subclass.h"
+
+namespace quorvex {
+
+// The folder last chosen: a path, "\"Desktop\"" for the desktop, or the
+// empty text after Cancel.
+std::string& FolderLastChosen();
+
+// The help context of the browser in a program of this name (without its
+// extension; letter case counts).
+short BrowseHelpContext(const std::string& programName);
+
+class FolderBrowse final : public Window, public SubclassedForm {
+public:
+    static constexpr const char* kClassName = "QuorvexFolderBrowse";
+    static constexpr const char* kCaption = "Choose a Folder...";
+
+    // The one browser, made by its first caller and kept.
+    static FolderBrowse& Instance();
+    ~FolderBrowse() override;
+
+    // Loads the form anew, shows it modal to `owner` and returns once it is
+    // closed.
+    void Show(HWND owner);
+
+    std::optional<PointTw> GetResizeHandle() const override { return std::nullopt; }
+    void Initialize();
+    int MaxTrackX(int& Default) const override { return Default; }
+    int MaxTrackY(int& Default) const override { return Default; }
+    int MinTrackX() const override { return 270; }
+    int MinTrackY() const override { return 270; }
+    void MouseWheel(int& Wheel, int& WheelKey) override;
+    bool HasResizeHandle() const override { return false; }
+
+    HWND DefaultButton() const override { return Accept.hWnd(); }
+    HWND CancelButton() const override { return Cancel.hWnd(); }
+
+private:
+    FolderBrowse() = default;
+    std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void CreateControls();
+    void Form_Resize();
+    void Accept_Click();
+    void Cancel_Click();
+    void Explorer_SelectionChanged();
+    void Unload();
+
+    TwipsPerPixel tpp_;
+    BrowseLayout layout_;
+    short helpContext_ = 100;
+    bool open_ = false;
+    UniqueFont font_;
+    FolderTree Explorer;
+    ButtonPlus HelpMe;
+    ButtonPlus Accept;
+    ButtonPlus Cancel;
+};
+
+}  // namespace quorvex
