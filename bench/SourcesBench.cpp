@@ -22,7 +22,7 @@
 #include "app/win32/Quorvex.h"
 #include "compare/CompareEngine.h"
 #include "platform/win32/FileSystem.h"
-#include "platform/win32/Window.h"
+#include "window/win32/Form.h"
 #include "sources/win32/FolderListing.h"
 #include "sources/ListText.h"
 

@@ -3,18 +3,27 @@
 # mingw for the program; cmake/CheckLayers.cmake holds it to its layer.
 set(QUORVEX_CORE_SOURCES
   src/app/CommandLine.cpp
+  src/app/QuorvexModel.cpp
+  src/compare/CompareCommands.cpp
   src/compare/CompareEngine.cpp
   src/compare/ItemSet.cpp
   src/compare/SortedResult.cpp
   src/compare/TextRoutines.cpp
   src/platform/DialogText.cpp
   src/sources/Drops.cpp
+  src/sources/FileLoading.cpp
+  src/sources/FolderListing.cpp
   src/sources/HandedOverNames.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
+  src/sources/PaneCommands.cpp
+  src/sources/PaneStatus.cpp
   src/folderbrowse/BrowseLayout.cpp
+  src/folderbrowse/FolderChoice.cpp
   src/window/MainLayout.cpp
+  src/window/Placement.cpp
   src/window/ScrollRules.cpp
+  src/window/SyncScrolling.cpp
   src/window/Twips.cpp
 )
 # The system's lower-case mapping, collation and threads: Windows' own in the

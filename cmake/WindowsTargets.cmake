@@ -7,6 +7,7 @@ add_library(quorvex_win STATIC
   src/platform/win32/ButtonPictures.cpp
   src/platform/win32/ButtonPlus.cpp
   src/platform/win32/Clipboard.cpp
+  src/platform/win32/Controls.cpp
   src/platform/win32/DroppedFiles.cpp
   src/platform/win32/FileSystem.cpp
   src/platform/win32/Fonts.cpp
@@ -16,16 +17,12 @@ add_library(quorvex_win STATIC
   src/platform/win32/MessageBoxes.cpp
   src/platform/win32/OpenSaveDialogs.cpp
   src/platform/win32/Registry.cpp
-  src/platform/win32/Window.cpp
   src/platform/win32/WindowsVersion.cpp
-  src/sources/win32/FileLoading.cpp
   src/sources/win32/FolderListing.cpp
   src/sources/win32/HandedOverList.cpp
-  src/sources/win32/PaneCommands.cpp
-  src/sources/win32/PaneStatus.cpp
+  src/window/win32/Form.cpp
   src/window/win32/FormGeometry.cpp
   src/window/win32/Placement.cpp
-  src/window/win32/ResultList.cpp
   src/window/win32/Subclass.cpp
   src/window/win32/SyncScrolling.cpp
 )

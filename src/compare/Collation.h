@@ -12,6 +12,14 @@ namespace quorvex {
 // Lower-cases `length` bytes in place; never changes the length.
 void LowerCaseInPlace(char* text, std::size_t length);
 
+// The text lowered by that mapping: how the folded rule and the checks for
+// names a list already holds ignore letter case.
+inline std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    LowerCaseInPlace(folded.data(), folded.size());
+    return folded;
+}
+
 // Negative, zero or positive as `a` sorts before, with or after `b`, letter
 // case ignored, in the user's locale. The empty text sorts before every other.
 int CompareIgnoringCase(std::string_view a, std::string_view b);

@@ -1,5 +1,6 @@
 // The list of files or folders another program hands over in a profile
-// file: section "Files", keys "File1", "File2", ... The file is consumed.
+// file: section "Files", keys "File1", "File2", ... (the file itself is read
+// by win32/HandedOverList.h).
 #pragma once
 
 #include <functional>
@@ -14,9 +15,5 @@ namespace quorvex {
 // case is dropped and the names after it move up, so that the list holds as
 // many names as different ones were handed over.
 std::vector<std::string> HandedOverNames(const std::function<std::string(int key)>& valueOf);
-
-// The names the profile file holds, by the rules above. The file is deleted
-// whether or not anything was read.
-std::vector<std::string> ReadHandedOverList(const std::string& listFile);
 
 }  // namespace quorvex

@@ -1,19 +1,20 @@
-#include <algorithm>
+#include <unordered_set>
 
 #include "compare/Collation.h"
 #include "sources/HandedOverList.h"
 
 namespace quorvex {
 
+// Repeats are found as a drop finds the names a pane holds: letter case
+// ignored and nothing else, so "Masse" and "Maße" stay two names
+// although the collation takes them for one.
 std::vector<std::string> HandedOverNames(const std::function<std::string(int key)>& valueOf) {
     std::vector<std::string> names;
+    std::unordered_set<std::string> seen;
     for (int key = 1; key <= 32767; ++key) {  // the keys a 16-bit counter reaches
         std::string name = valueOf(key).substr(0, 254);
         if (name.empty()) break;
-        const bool repeated = std::any_of(names.begin(), names.end(), [&](const std::string& earlier) {
-            return CompareIgnoringCase(earlier, name) == 0;  // in the ANSI code page the names are in
-        });
-        if (!repeated) names.push_back(std::move(name));
+        if (seen.insert(FoldCase(name)).second) names.push_back(std::move(name));
     }
     return names;
 }

@@ -1,6 +1,14 @@
 #include "window/ScrollRules.h"
 
+#include <cmath>
+
 namespace quorvex {
+
+int WheelRotation(std::uint32_t wParam) {
+    return static_cast<int>(std::lround(static_cast<std::int32_t>(wParam) / 65535.0));
+}
+
+int WheelKeys(std::uint32_t wParam) { return static_cast<int>(wParam & 0xFFFF); }
 
 int WheelStep(int wheelKey) { return wheelKey > 0 ? 5 : 1; }
 

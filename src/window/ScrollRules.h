@@ -1,8 +1,16 @@
-// The arithmetic of the result lists' wheel scrolling and the text boxes'
-// select-all key, apart from the windows they act on.
+// The arithmetic of the wheel and of the text boxes' select-all key, apart
+// from the windows they act on.
 #pragma once
 
+#include <cstdint>
+
 namespace quorvex {
+
+// A wheel message's rotation: its whole parameter over 65535, rounded, which
+// for every real message is the signed high word (120 a notch, positive away
+// from the user); and its key flags, the low word.
+int WheelRotation(std::uint32_t wParam);
+int WheelKeys(std::uint32_t wParam);
 
 // Lines one wheel message scrolls: 5 with any key or mouse-button flag, else 1.
 int WheelStep(int wheelKey);

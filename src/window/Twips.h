@@ -38,10 +38,30 @@ inline void Move(RectTw& rect, float left, float top, float width, float height)
 
 inline void MoveTo(RectTw& rect, float left, float top) { Move(rect, left, top, rect.width, rect.height); }
 
+// Client twips.
+struct PointTw {
+    float left = 0;
+    float top = 0;
+};
+
+// What the window system takes.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
 struct TwipsPerPixel {
     short x = 15;
     short y = 15;
 };
+
+inline PixelRect ToPixels(const RectTw& r, TwipsPerPixel tpp) {
+    return {TwipsToPixels(r.left, tpp.x), TwipsToPixels(r.top, tpp.y), TwipsToPixels(r.width, tpp.x),
+            TwipsToPixels(r.height, tpp.y)};
+}
 
 // The screen's, measured once at start-up by the main form and read by both
 // forms.

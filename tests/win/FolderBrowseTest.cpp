@@ -1,6 +1,7 @@
 #include <string>
 
 #include "MainFormFixture.h"
+#include "folderbrowse/FolderChoice.h"
 #include "folderbrowse/win32/FolderBrowse.h"
 #include "platform/win32/Registry.h"
 

@@ -21,12 +21,13 @@ protected:
     void ScrollTo(int pane, int line) const {
         SendMessageA(Textbox(pane), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, line), 0);
     }
-    // One wheel message with the pointer over the middle of a result list.
+    // One wheel message with the pointer over the middle of a result list,
+    // as it reaches the form when the focus is on a button.
     void Wheel(int pane, short rotation, WORD keys = 0) const {
         RECT r{};
         GetWindowRect(Listbox(pane), &r);
         SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        SendMessageA(Listbox(pane), WM_MOUSEWHEEL, MAKEWPARAM(keys, rotation), MAKELPARAM(r.left + 5, r.top + 5));
+        SendMessageA(Form(), WM_MOUSEWHEEL, MAKEWPARAM(keys, rotation), MAKELPARAM(r.left + 5, r.top + 5));
     }
 };
 

@@ -8,7 +8,7 @@
 
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Window.h"
+#include "window/win32/Form.h"
 
 namespace quorvex::test {
 namespace {

@@ -4,14 +4,14 @@
 #include <commctrl.h>
 
 #include "app/win32/Quorvex.h"
-#include "platform/win32/Window.h"
+#include "window/win32/Form.h"
 
 namespace quorvex {
 namespace {
 
 int Main(HINSTANCE instance, const char* arguments) {
     INITCOMMONCONTROLSEX controls{};
-    controls.dwSize = 8;
+    controls.dwSize = sizeof controls;
     controls.dwICC = ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 

@@ -3,31 +3,24 @@
 // The form holds two, indexed 0 (left) and 1 (right).
 #pragma once
 
-#include <windows.h>
-
-#include <string>
-
 #include "platform/win32/ButtonPlus.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/Timer.h"
+#include "window/win32/Subclass.h"
 
 namespace quorvex {
 
 struct Pane {
-    HWND Textbox = nullptr;
-    HWND Listbox = nullptr;
-    HWND Status = nullptr;
-    // The status box's tag: the file the list was loaded from, or
-    // "contents of " and the folder it lists; empty for a typed list.
-    std::string sourceLabel;
+    EditBox Textbox;
+    ListBox Listbox;
+    StatusBox Status;
     Timer StatusTimer;
     ButtonPlus BtnOpen;
     ButtonPlus BtnCopy;
     ButtonPlus BtnSave;
-    // Raised while a folder listing writes the pane, so that its change
-    // handling and the scroll sync stay out of the intermediate texts.
-    bool listingInProgress = false;
+    // TextboxWndProc and ListboxWndProc on the pane's two lists.
+    WindowHook textboxHook;
+    WindowHook listboxHook;
 };
-
-inline int OtherPane(int pane) { return pane == 0 ? 1 : 0; }
 
 }  // namespace quorvex

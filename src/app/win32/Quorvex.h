@@ -1,6 +1,7 @@
 // The main form: two panes side by side, the compare buttons and the options
-// along the bottom. Its handlers read the controls, call the routines of
-// compare/, sources/ and window/, and write the controls.
+// along the bottom. Its model (app/QuorvexModel.h) makes the decisions; the
+// form creates and lays out the controls, hands the model what the user
+// does, and carries out on the controls and the system what the model asks.
 #pragma once
 
 #include <windows.h>
@@ -9,25 +10,21 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "app/QuorvexModel.h"
 #include "app/win32/Pane.h"
-#include "compare/CompareEngine.h"
-#include "compare/CompareView.h"
 #include "platform/win32/ButtonPlus.h"
-#include "platform/win32/DroppedFiles.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/FramePlus.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Timer.h"
-#include "platform/win32/Window.h"
 #include "window/MainLayout.h"
-#include "window/win32/Subclass.h"
-#include "window/win32/SyncScrolling.h"
 #include "window/Twips.h"
+#include "window/win32/Form.h"
 
 namespace quorvex {
 
-class Quorvex final : public Window, public SubclassedForm, public ScrollingPanes {
+class Quorvex final : public Form, private QuorvexPort {
     struct CreateKey {
         explicit CreateKey() = default;
     };
@@ -46,93 +43,78 @@ public:
     void Show();
 
     void Initialize();
-    void DoCompare();
+    void DoCompare() { model_.DoCompare(); }
     // Fills pane `index` with a folder's listing; callers pass an empty root.
-    void AddListing(const std::string& path, int index, const std::string& rootPath);
-    void OpenFile(const std::string& filename, int index);
-    // Writes the content exactly as given (see the definition).
-    void SaveFile(const std::string& filename, const std::string& content);
-    // Brings the other pane to the first line of pane `pane`.
-    void Sync(int pane);
-    // Adds the names of a handed-over list file to FileList and deletes it.
-    void EnumFileList(std::string F);
-
-    // The handed-over names, numbered from 1 (position 0 is not used).
-    std::vector<std::string> FileList{std::string()};
+    void AddListing(const std::string& path, int index, const std::string& rootPath) {
+        model_.AddListing(path, index, rootPath);
+    }
+    void OpenFile(const std::string& filename, int index) { model_.OpenFile(filename, index); }
+    void SaveFile(const std::string& filename, const std::string& content) { model_.SaveFile(filename, content); }
+    void Sync(int pane) { model_.Sync(pane); }
+    void EnumFileList(std::string F) { model_.EnumFileList(std::move(F)); }
 
     int MinTrackX() const override { return 530; }
     int MinTrackY() const override { return 320; }
-    int MaxTrackX(int& Default) const override { return Default; }
-    int MaxTrackY(int& Default) const override { return Default; }
-    bool HasResizeHandle() const override { return false; }
-    std::optional<PointTw> GetResizeHandle() const override { return std::nullopt; }
     void MouseWheel(int& Wheel, int& WheelKey) override;
 
 private:
-    // The options of the "Options" frame, drawn by its check boxes.
-    struct Options {
-        bool sync = true;
-        bool sort = true;
-        bool caseSensitive = false;
-    };
-    // The texts compared last and the items each side kept, which view them.
-    struct Comparison {
-        std::array<std::string, 2> texts;
-        CompareResult result;
-    };
-
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void TextboxScrolled(HWND textbox) override;
-    void TextboxKeyDown(HWND textbox, int keyCode, int shift) override;
-    void ListboxScrolled(HWND listbox) override;
-
     void CreateControls();
-    bool OnCommand(int id, int code, HWND control);
-    void OnTimer(UINT_PTR id);
     void OnActivate(bool active);
     void RestoreFocus();
     void Form_Resize();
     void Form_QueryUnload();
-
-    void CompareIt_Click(int index);
-    void Option_Click(HWND box);
-    void BtnOpen_Click(int index);
-    void BtnOpen_DropDown(int index, const std::string& key);
-    void BtnCopy_Click(int index);
-    void BtnSave_Click(int index);
-    void Textbox_Change(int index);
-    void StatusTimer_Timer(int index);
-    void SyncTimer_Timer();
-
-    void HandleCommandLine();
-    void Form_Drop(const DroppedFiles& drop);
-    void BrowseAndList(int pane);
-    void AppendNames(int pane, std::size_t count);
-    void ShowView();
-    bool ListingInProgress() const;
-    int PaneOf(HWND control) const;
-    // What Copy and Save take: the kept result while results are shown,
-    // otherwise the text.
-    std::string PaneContent(int index) const;
+    void Form_Drop(WPARAM drop);
     int PixelsX(float twips) const { return TwipsToPixels(twips, tpp_.x); }
     int PixelsY(float twips) const { return TwipsToPixels(twips, tpp_.y); }
 
-    bool loaded_ = false;
+    // The port: the model's view of the controls and the system.
+    std::string Text(int pane) const override { return pane_[pane].Textbox.Text(); }
+    std::size_t TextLength(int pane) const override { return pane_[pane].Textbox.TextLength(); }
+    void SetText(int pane, const std::string& text) override;
+    void AddText(int pane, const std::string& added) override { pane_[pane].Textbox.AddText(added); }
+    void Select(int pane, std::size_t start, std::size_t length) override;
+    std::int64_t LineCount(int pane) const override { return pane_[pane].Textbox.LineCount(); }
+    void SetStatus(int pane, const std::string& text) override { pane_[pane].Status.SetText(text); }
+    void SetStatusTimer(int pane, bool enabled) override { pane_[pane].StatusTimer.SetEnabled(enabled); }
+    void SetSyncTimer(bool enabled) override { SyncTimer.SetEnabled(enabled); }
+    void ShowView(View view) override;
+    void ShowOptions(const Options& options) override;
+    void ShowResults(const CompareResult& kept) override;
+    void FocusCompareButton(int index) override { CompareIt[index].Focus(); }
+    void AlignOtherPane(int pane, bool resultLists) override;
+    std::optional<std::uint64_t> FileLength(const std::string& path) override;
+    std::string ReadFile(const std::string& path) override;
+    void WriteFile(const std::string& path, const std::string& content) override;
+    bool IsFolder(const std::string& path) override;
+    std::string ListFolder(const std::string& path, const std::string& rootPath,
+                           const std::function<bool()>& includeSubfolders) override;
+    std::vector<std::string> ReadHandedOverList(const std::string& listFile) override;
+    std::string ShowOpenDialog() override;
+    std::string ShowSaveDialog() override;
+    void ShowFolderBrowser() override;
+    std::string DesktopFolder() override;
+    bool Ask(Question question, const std::string& subject) override;
+    void Tell(Notice notice) override;
+    void PutOnClipboard(const std::string& text) override;
+
+    QuorvexModel model_{*this};
     std::string commandLine_;
+    bool loaded_ = false;
+    bool closed_ = false;
     HWND lastFocus_ = nullptr;
     TwipsPerPixel tpp_;
     MainLayout layout_ = DesignLayout();
-    View view_ = View::Edit;
-    Options options_;
-    Comparison kept_;
+    // Where the window was last while neither minimized nor maximized.
+    PixelRect restored_;
     UniqueFont font_;  // Vista's, when the form has one of its own
 
     std::array<Pane, 2> pane_;
     std::array<ButtonPlus, 2> CompareIt;
     ButtonPlus btnHelp;
-    HWND OptSync = nullptr;
-    HWND OptSort = nullptr;
-    HWND OptCaseSensitive = nullptr;
+    CheckBox OptSync;
+    CheckBox OptSort;
+    CheckBox OptCaseSensitive;
     FramePlus ControlFrame;
     FramePlus OptionFrame;
     Timer SyncTimer;

@@ -1,5 +1,6 @@
 #include "folderbrowse/win32/FolderBrowse.h"
 
+#include "folderbrowse/FolderChoice.h"
 #include "platform/win32/Fonts.h"
 #include "platform/win32/Help.h"
 #include "platform/win32/MessageBoxes.h"
@@ -10,10 +11,6 @@ namespace {
 
 enum Ids { kExplorer = 100, kHelpMe, kAccept, kCancel };
 
-// A folder is valid unless it is a virtual one other than the desktop: those
-// have names without "\".
-bool IsValidChoice(const std::string& path) { return path.find('\\') != std::string::npos || path == "Desktop"; }
-
 std::string ProgramName() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -23,19 +20,6 @@ std::string ProgramName() {
 }
 
 }  // namespace
-
-std::string& FolderLastChosen() {
-    static std::string folder;
-    return folder;
-}
-
-short BrowseHelpContext(const std::string& programName) {
-    const std::pair<const char*, short> table[] = {
-        {"Hubcrest", 142}, {"Tolvar", 140}, {"Mossbank", 161}, {"Quorvex", 162}};
-    for (const auto& [name, context] : table)
-        if (programName == name) return context;
-    return 100;
-}
 
 FolderBrowse& FolderBrowse::Instance() {
     static FolderBrowse browser;
@@ -62,7 +46,7 @@ void FolderBrowse::Show(HWND owner) {
     // caller goes on only then.
     const bool ownerWasEnabled = owner && !EnableWindow(owner, FALSE);
     ShowWindow(hWnd(), SW_SHOW);
-    SetFocus(Explorer.hWnd());
+    Explorer.Focus();
     open_ = true;
     MSG message;
     while (open_ && GetMessageA(&message, nullptr, 0, 0) > 0) DispatchFormMessage(message);
@@ -75,9 +59,16 @@ void FolderBrowse::Show(HWND owner) {
 void FolderBrowse::CreateControls() {
     const HWND form = hWnd();
     Explorer.Create(form, kExplorer);
+    Explorer.onSelectionChanged = [this] { Explorer_SelectionChanged(); };
+    Explorer.onActivated = [this] {
+        if (Accept.Enabled()) Accept_Click();
+    };
     HelpMe.Create({.parent = form, .id = kHelpMe, .caption = "&Help"});
+    HelpMe.onClick = [this] { ShowHelp(helpContext_); };
     Accept.Create({.parent = form, .id = kAccept, .caption = "&Accept"});
+    Accept.onClick = [this] { Accept_Click(); };
     Cancel.Create({.parent = form, .id = kCancel, .caption = "&Cancel"});
+    Cancel.onClick = [this] { Cancel_Click(); };
     SendMessageA(Accept.hWnd(), BM_SETSTYLE, BS_DEFPUSHBUTTON, FALSE);
     Accept.SetEnabled(false);
 }
@@ -87,36 +78,17 @@ void FolderBrowse::Initialize() {
     Explorer.SetSelectedPath(FolderLastChosen());
     Explorer_SelectionChanged();
     helpContext_ = BrowseHelpContext(ProgramName());
-    SubclassForm(hWnd(), true);
+    SubclassForm(*this, true);
     font_ = ApplyFonts(hWnd(), {&HelpMe, &Accept, &Cancel});
 }
 
-std::optional<LRESULT> FolderBrowse::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> FolderBrowse::OnMessage(UINT message, WPARAM, LPARAM) {
     switch (message) {
-        case WM_COMMAND:
-            if (HIWORD(wParam) != BN_CLICKED || lParam == 0 || !IsWindowEnabled(reinterpret_cast<HWND>(lParam)))
-                return std::nullopt;
-            if (LOWORD(wParam) == kAccept) Accept_Click();
-            if (LOWORD(wParam) == kCancel) Cancel_Click();
-            if (LOWORD(wParam) == kHelpMe) ShowHelp(helpContext_);
-            return 0;
-        case WM_NOTIFY:
-            switch (Explorer.OnNotify(*reinterpret_cast<const NMHDR*>(lParam))) {
-                case FolderTree::Event::SelectionChanged:
-                    Explorer_SelectionChanged();
-                    break;
-                case FolderTree::Event::Activated:
-                    if (Accept.Enabled()) Accept_Click();
-                    return TRUE;  // no expanding on top of it
-                default:
-                    break;
-            }
-            return std::nullopt;
         case WM_SIZE:
             Form_Resize();
             return 0;
         case WM_CLOSE:
-            SubclassForm(hWnd(), false);  // closing is never refused
+            SubclassForm(*this, false);  // closing is never refused
             return std::nullopt;
         case WM_DESTROY:
             open_ = false;
@@ -130,10 +102,10 @@ void FolderBrowse::Form_Resize() {
     if (Explorer.hWnd() == nullptr) return;
     const RectTw scale = ScaleSize(hWnd(), tpp_);
     LayOutFolderBrowse(layout_, scale.width, scale.height);
-    PlaceControl(Explorer.hWnd(), layout_.explorer, tpp_);
-    PlaceControl(HelpMe.hWnd(), layout_.helpMe, tpp_);
-    PlaceControl(Accept.hWnd(), layout_.accept, tpp_);
-    PlaceControl(Cancel.hWnd(), layout_.cancel, tpp_);
+    PlaceControl(Explorer, layout_.explorer, tpp_);
+    PlaceControl(HelpMe, layout_.helpMe, tpp_);
+    PlaceControl(Accept, layout_.accept, tpp_);
+    PlaceControl(Cancel, layout_.cancel, tpp_);
 }
 
 void FolderBrowse::Explorer_SelectionChanged() { Accept.SetEnabled(IsValidChoice(Explorer.SelectedPath())); }
@@ -147,7 +119,7 @@ void FolderBrowse::Accept_Click() {
                                 .helpButton = false});
         return;
     }
-    FolderLastChosen() = path == "Desktop" ? "\"Desktop\"" : path;
+    FolderLastChosen() = ChoiceOf(path);
     Unload();
 }
 
@@ -160,7 +132,7 @@ void FolderBrowse::Unload() { SendMessageA(hWnd(), WM_CLOSE, 0, 0); }
 
 void FolderBrowse::MouseWheel(int& Wheel, int&) {
     if (Wheel == 0) return;
-    SetFocus(Explorer.hWnd());
+    Explorer.Focus();
     // As typed input: the tree moves its selection itself, after this returns.
     PostMessageA(Explorer.hWnd(), WM_KEYDOWN, Wheel >= 1 ? VK_UP : VK_DOWN, 0);
 }

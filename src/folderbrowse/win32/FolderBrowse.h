@@ -1,31 +1,19 @@
 // The program's modal folder picker, "Choose a Folder...": a folder tree and
 // Help, Accept and Cancel. It takes its preselection from, and hands the
-// choice back through, the folder last chosen.
+// choice back through, the folder last chosen (FolderChoice.h).
 #pragma once
 
 #include <windows.h>
-
-#include <optional>
-#include <string>
 
 #include "folderbrowse/BrowseLayout.h"
 #include "folderbrowse/win32/FolderTree.h"
 #include "platform/win32/ButtonPlus.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Window.h"
-#include "window/win32/Subclass.h"
+#include "window/win32/Form.h"
 
 namespace quorvex {
 
-// The folder last chosen: a path, "\"Desktop\"" for the desktop, or the
-// empty text after Cancel.
-std::string& FolderLastChosen();
-
-// The help context of the browser in a program of this name (without its
-// extension; letter case counts).
-short BrowseHelpContext(const std::string& programName);
-
-class FolderBrowse final : public Window, public SubclassedForm {
+class FolderBrowse final : public Form {
 public:
     static constexpr const char* kClassName = "QuorvexFolderBrowse";
     static constexpr const char* kCaption = "Choose a Folder...";
@@ -38,14 +26,10 @@ public:
     // closed.
     void Show(HWND owner);
 
-    std::optional<PointTw> GetResizeHandle() const override { return std::nullopt; }
     void Initialize();
-    int MaxTrackX(int& Default) const override { return Default; }
-    int MaxTrackY(int& Default) const override { return Default; }
     int MinTrackX() const override { return 270; }
     int MinTrackY() const override { return 270; }
     void MouseWheel(int& Wheel, int& WheelKey) override;
-    bool HasResizeHandle() const override { return false; }
 
     HWND DefaultButton() const override { return Accept.hWnd(); }
     HWND CancelButton() const override { return Cancel.hWnd(); }
@@ -62,7 +46,7 @@ private:
 
     TwipsPerPixel tpp_;
     BrowseLayout layout_;
-    short helpContext_ = 100;
+    short helpContext_ = 0;
     bool open_ = false;
     UniqueFont font_;
     FolderTree Explorer;

@@ -3,11 +3,11 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "compare/Collation.h"
 #include "compare/TextRoutines.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Window.h"
 
 namespace quorvex {
 namespace {
@@ -49,11 +49,11 @@ std::vector<std::string> Subfolders(const std::string& folder) {
 bool FolderTree::Create(HWND parent, int id) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&classes);
-    tree_ = CreateChild({.parent = parent, .className = WC_TREEVIEWA,
-                         .style = WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                                  TVS_SHOWSELALWAYS,
-                         .exStyle = WS_EX_CLIENTEDGE, .id = id});
-    if (tree_ == nullptr) return false;
+    if (!Control::Create({.parent = parent, .className = WC_TREEVIEWA,
+                          .style = WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
+                                   TVS_SHOWSELALWAYS,
+                          .exStyle = WS_EX_CLIENTEDGE, .id = id}))
+        return false;
     paths_.clear();
     filled_.clear();
     desktop_ = Add(TVI_ROOT, kDesktop, kDesktop, true);
@@ -61,13 +61,13 @@ bool FolderTree::Create(HWND parent, int id) {
     if (!documents.empty()) Add(desktop_, "My Documents", documents, true);
     computer_ = Add(desktop_, kComputer, kComputer, true);
     char drives[512] = {};
-    const DWORD length = GetLogicalDriveStringsA(sizeof drives, drives);
-    for (const char* drive = drives; length > 0 && length < sizeof drives && *drive; drive += lstrlenA(drive) + 1)
+    const DWORD length = GetLogicalDriveStringsA(static_cast<DWORD>(std::size(drives)), drives);
+    for (const char* drive = drives; length > 0 && length < std::size(drives) && *drive; drive += lstrlenA(drive) + 1)
         Add(computer_, std::string(drive, 2), drive, true);
     const std::string desktopFolder = SpecialFolder(CSIDL_DESKTOPDIRECTORY);
     for (const std::string& name : desktopFolder.empty() ? std::vector<std::string>() : Subfolders(desktopFolder))
         Add(desktop_, name, AddBackslash(desktopFolder) + name, true);
-    TreeView_Expand(tree_, desktop_, TVE_EXPAND);
+    TreeView_Expand(hWnd(), desktop_, TVE_EXPAND);
     return true;
 }
 
@@ -82,7 +82,7 @@ HTREEITEM FolderTree::Add(HTREEITEM parent, const std::string& text, std::string
     paths_.push_back(std::move(path));
     // The desktop and the computer have their children from the start.
     filled_.push_back(parent == TVI_ROOT || paths_.back() == kComputer ? 1 : 0);
-    return reinterpret_cast<HTREEITEM>(SendMessageA(tree_, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    return reinterpret_cast<HTREEITEM>(SendMessageA(hWnd(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
 const std::string& FolderTree::PathOf(HTREEITEM item) const {
@@ -90,18 +90,18 @@ const std::string& FolderTree::PathOf(HTREEITEM item) const {
     TVITEMA data{};
     data.mask = TVIF_PARAM;
     data.hItem = item;
-    if (item == nullptr || !SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return none;
+    if (item == nullptr || !SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return none;
     const auto index = static_cast<std::size_t>(data.lParam);
     return index < paths_.size() ? paths_[index] : none;
 }
 
-std::string FolderTree::SelectedPath() const { return PathOf(TreeView_GetSelection(tree_)); }
+std::string FolderTree::SelectedPath() const { return PathOf(TreeView_GetSelection(hWnd())); }
 
 void FolderTree::FillChildren(HTREEITEM item) {
     TVITEMA data{};
     data.mask = TVIF_PARAM;
     data.hItem = item;
-    if (!SendMessageA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return;
+    if (!SendMessageA(hWnd(), TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&data))) return;
     const auto index = static_cast<std::size_t>(data.lParam);
     if (index >= filled_.size() || filled_[index]) return;
     filled_[index] = 1;
@@ -112,18 +112,18 @@ void FolderTree::FillChildren(HTREEITEM item) {
     if (names.empty()) {
         data.mask = TVIF_CHILDREN;
         data.cChildren = 0;
-        SendMessageA(tree_, TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
+        SendMessageA(hWnd(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
     }
 }
 
 void FolderTree::Expand(HTREEITEM item) {
     FillChildren(item);
-    TreeView_Expand(tree_, item, TVE_EXPAND);
+    TreeView_Expand(hWnd(), item, TVE_EXPAND);
 }
 
 HTREEITEM FolderTree::ChildWithPath(HTREEITEM parent, const std::string& path) {
     Expand(parent);
-    for (HTREEITEM child = TreeView_GetChild(tree_, parent); child; child = TreeView_GetNextSibling(tree_, child))
+    for (HTREEITEM child = TreeView_GetChild(hWnd(), parent); child; child = TreeView_GetNextSibling(hWnd(), child))
         if (SamePath(PathOf(child), path)) return child;
     return nullptr;
 }
@@ -149,23 +149,25 @@ void FolderTree::SetSelectedPath(const std::string& path) {
         }
     }
     if (found == nullptr) return;
-    TreeView_SelectItem(tree_, found);
-    TreeView_EnsureVisible(tree_, found);
+    TreeView_SelectItem(hWnd(), found);
+    TreeView_EnsureVisible(hWnd(), found);
 }
 
-FolderTree::Event FolderTree::OnNotify(const NMHDR& header) {
-    if (header.hwndFrom != tree_) return Event::None;
+std::optional<LRESULT> FolderTree::OnNotify(const NMHDR& header) {
     switch (header.code) {
         case TVN_ITEMEXPANDINGA:
             FillChildren(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.hItem);
-            return Event::None;
+            return std::nullopt;
         case TVN_SELCHANGEDA:
-            return Event::SelectionChanged;
+            if (onSelectionChanged) onSelectionChanged();
+            return std::nullopt;
         case NM_DBLCLK:
         case NM_RETURN:
-            return TreeView_GetSelection(tree_) ? Event::Activated : Event::None;
+            if (TreeView_GetSelection(hWnd()) == nullptr) return std::nullopt;
+            if (onActivated) onActivated();
+            return TRUE;  // no expanding on top of it
         default:
-            return Event::None;
+            return std::nullopt;
     }
 }
 

@@ -8,17 +8,17 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/win32/Controls.h"
+
 namespace quorvex {
 
-class FolderTree {
+class FolderTree : public Control {
 public:
-    enum class Event { None, SelectionChanged, Activated };
-
     bool Create(HWND parent, int id);
-    HWND hWnd() const { return tree_; }
 
     // A file-system folder's path (a drive root with its "\"), "Desktop" for
     // the desktop, a name without "\" for another virtual folder; empty when
@@ -28,8 +28,11 @@ public:
     // nearest existing parent.
     void SetSelectedPath(const std::string& path);
 
-    // The parent's WM_NOTIFY from the tree.
-    Event OnNotify(const NMHDR& header);
+    std::function<void()> onSelectionChanged;
+    // A double-click or Enter on the selected folder.
+    std::function<void()> onActivated;
+
+    std::optional<LRESULT> OnNotify(const NMHDR& header) override;
 
 private:
     HTREEITEM Add(HTREEITEM parent, const std::string& text, std::string path, bool mayHaveChildren);
@@ -38,7 +41,6 @@ private:
     void FillChildren(HTREEITEM item);
     HTREEITEM ChildWithPath(HTREEITEM parent, const std::string& path);
 
-    HWND tree_ = nullptr;
     std::vector<std::string> paths_;  // by item parameter
     std::vector<char> filled_;
     HTREEITEM desktop_ = nullptr;

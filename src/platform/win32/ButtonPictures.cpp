@@ -7,9 +7,9 @@ constexpr int kSize = 16;
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
 void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
-    const UniqueBitmap brush(CreateSolidBrush(colour));
+    const UniqueBrush brush(CreateSolidBrush(colour));
     const RECT r{left, top, right, bottom};
-    FillRect(dc, &r, static_cast<HBRUSH>(brush.get()));
+    FillRect(dc, &r, brush.get());
 }
 
 // A filled rectangle with a one-pixel border.
@@ -38,16 +38,15 @@ void DrawSave(HDC dc) {
 UniqueImageList MakeButtonPicture(ButtonPicture picture) {
     UniqueImageList list(ImageList_Create(kSize, kSize, ILC_COLOR24 | ILC_MASK, 1, 0));
     const WindowDC screen(nullptr);
-    const HDC dc = CreateCompatibleDC(screen.get());
-    if (!list || dc == nullptr) return list;
-    UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), kSize, kSize));
+    const UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), kSize, kSize));
+    if (!list || !dc || !bitmap) return list;
     {
-        const SelectedObject selected(dc, bitmap.get());
-        Fill(dc, 0, 0, kSize, kSize, kTransparent);
-        picture == ButtonPicture::Copy ? DrawCopy(dc) : DrawSave(dc);
+        const SelectedObject selected(dc.get(), bitmap.get());
+        Fill(dc.get(), 0, 0, kSize, kSize, kTransparent);
+        picture == ButtonPicture::Copy ? DrawCopy(dc.get()) : DrawSave(dc.get());
     }
-    DeleteDC(dc);
-    ImageList_AddMasked(list.get(), static_cast<HBITMAP>(bitmap.get()), kTransparent);
+    ImageList_AddMasked(list.get(), bitmap.get(), kTransparent);
     return list;
 }
 

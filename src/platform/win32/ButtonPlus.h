@@ -1,22 +1,25 @@
 // The program's buttons, on the standard BUTTON class so that accessibility
 // tools and automation can read and press them:
 // - a latching button is a push-like check box whose pressed state only the
-//   program sets; a click reports BN_CLICKED and changes nothing by itself;
+//   program sets; a click reports itself and changes nothing by itself;
 // - a button with a drop-down part has a narrow arrow button at its right
 //   that opens a menu of (key, caption) entries.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/win32/ButtonPictures.h"
+#include "platform/win32/Controls.h"
 #include "platform/win32/Handles.h"
 
 namespace quorvex {
 
-class ButtonPlus {
+class ButtonPlus : public Control {
 public:
     struct CreateArgs {
         HWND parent = nullptr;
@@ -28,30 +31,14 @@ public:
         HICON picture = nullptr;  // shown instead of an empty caption
     };
 
-    struct DropDownItem {
-        std::string key;
-        std::string caption;
-    };
-
-    ButtonPlus() = default;
-    ButtonPlus(const ButtonPlus&) = delete;
-    ButtonPlus& operator=(const ButtonPlus&) = delete;
-
     bool Create(const CreateArgs& args);
 
-    HWND hWnd() const { return button_; }
-    HWND DropDownHWnd() const { return arrow_; }
-
     // Position and size of the whole control, drop-down part included.
-    void Move(int left, int top, int width, int height);
-
-    bool Enabled() const { return IsWindowEnabled(button_) != FALSE; }
-    void SetEnabled(bool enabled);
+    void Move(int left, int top, int width, int height) override;
+    void SetEnabled(bool enabled) override;
 
     bool Pressed() const;
     void SetPressed(bool pressed);
-
-    void Focus() { SetFocus(button_); }
 
     // 1 draws the focus rectangle on the focused button, 0 hides it (visual
     // styles mark the focused button themselves).
@@ -61,22 +48,37 @@ public:
     // it can (common controls 6), elsewhere by drawing the button itself.
     void SetPicture(UniqueImageList picture);
 
-    // Draws a button that draws itself (its parent's WM_DRAWITEM); false for
-    // any other control.
-    bool Draw(const DRAWITEMSTRUCT& item) const;
-
     void AddDropDownItem(std::string key, std::string caption);
-    const std::vector<DropDownItem>& DropDownItems() const { return items_; }
 
-    // Opens the drop-down menu under the control and waits for the choice:
-    // the chosen entry's key, or the empty text when the menu was dismissed.
-    std::string ShowDropDown();
+    std::function<void()> onClick;
+    // The key of the drop-down entry the user chose.
+    std::function<void(const std::string& key)> onDropDown;
+
+    void OnCommand(HWND from, int code) override;
+    bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+    bool OpenDropDown() override;
 
 private:
-    HWND button_ = nullptr;
-    HWND arrow_ = nullptr;
+    // The arrow at the right, a push button of its own.
+    class DropDownPart : public Control {
+    public:
+        explicit DropDownPart(ButtonPlus& owner) : owner_(owner) {}
+        bool Create(HWND parent, int id);
+        void OnCommand(HWND from, int code) override;
+        bool OpenDropDown() override { return owner_.OpenDropDown(); }
+
+    private:
+        ButtonPlus& owner_;
+        UniqueBitmap arrow_;
+    };
+
+    struct DropDownItem {
+        std::string key;
+        std::string caption;
+    };
+
     bool latching_ = false;
-    UniqueBitmap arrowBitmap_;
+    std::unique_ptr<DropDownPart> dropDown_;
     UniqueImageList picture_;
     std::vector<DropDownItem> items_;
 };

@@ -8,31 +8,27 @@
 
 #include <vector>
 
+#include "platform/win32/Controls.h"
+
 namespace quorvex {
 
-class FramePlus {
+class FramePlus : public Control {
 public:
-    FramePlus() = default;
-    FramePlus(const FramePlus&) = delete;
-    FramePlus& operator=(const FramePlus&) = delete;
-
     bool Create(HWND parent, int id, const char* caption);
-    HWND hWnd() const { return frame_; }
 
     // Places `control` at left, top (pixels, relative to the frame) with the
     // given size; from now on it moves with the frame.
-    void Contain(HWND control, int left, int top, int width, int height);
+    void Contain(Control& control, int left, int top, int width, int height);
 
-    void Move(int left, int top, int width, int height);
+    void Move(int left, int top, int width, int height) override;
 
 private:
     struct Contained {
-        HWND control;
+        Control* control;
         int left;
         int top;
     };
 
-    HWND frame_ = nullptr;
     std::vector<Contained> contained_;
 };
 

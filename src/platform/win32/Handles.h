@@ -48,10 +48,13 @@ struct NullInvalid {
     static void Close(Handle handle) { CloseFunction(handle); }
 };
 
-inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
+// GDI objects by kind, so that a brush never sits in a bitmap's owner.
+inline void DeleteFontHandle(HFONT font) { DeleteObject(font); }
+inline void DeleteBitmapHandle(HBITMAP bitmap) { DeleteObject(bitmap); }
+inline void DeleteBrushHandle(HBRUSH brush) { DeleteObject(brush); }
+inline void DeleteMemoryDC(HDC dc) { DeleteDC(dc); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
-
 inline void CloseKey(HKEY key) { RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 
@@ -67,14 +70,17 @@ struct FindTraits {
     static void Close(Handle handle) { FindClose(handle); }
 };
 
-using UniqueBitmap = UniqueHandle<NullInvalid<HGDIOBJ, DeleteGdiObject>>;
+using UniqueFont = UniqueHandle<NullInvalid<HFONT, DeleteFontHandle>>;
+using UniqueBitmap = UniqueHandle<NullInvalid<HBITMAP, DeleteBitmapHandle>>;
+using UniqueBrush = UniqueHandle<NullInvalid<HBRUSH, DeleteBrushHandle>>;
+// A device context made with CreateCompatibleDC; a window's is WindowDC.
+using UniqueMemoryDC = UniqueHandle<NullInvalid<HDC, DeleteMemoryDC>>;
 using UniqueMenu = UniqueHandle<NullInvalid<HMENU, DestroyMenuHandle>>;
 using UniqueGlobal = UniqueHandle<NullInvalid<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
 using UniqueKey = UniqueHandle<NullInvalid<HKEY, CloseKey>>;
 using UniqueThread = UniqueHandle<NullInvalid<HANDLE, CloseKernelHandle>>;
-using UniqueFont = UniqueHandle<NullInvalid<HGDIOBJ, DeleteGdiObject>>;
 
 // A window's device context (the screen's for a null window), released when
 // done.
@@ -111,7 +117,7 @@ private:
 // Shows the wait cursor while a long operation keeps the window busy.
 class WaitCursor {
 public:
-    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32514)))) {}  // IDC_WAIT
+    WaitCursor() : previous_(SetCursor(LoadCursorA(nullptr, IDC_WAIT))) {}
     ~WaitCursor() { SetCursor(previous_); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;

@@ -34,7 +34,7 @@ std::string GetInstallPath() {
                                          "version of the software for your operating system.",
                                  .style = MB_OK | MB_ICONSTOP,
                                  .title = "Unsupported Operating System",
-                                 .helpContext = 202});
+                                 .helpContext = kUnsupportedSystemHelpContext});
         ExitProcess(1);
     }
     return AddBackslash(GetRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath"));

@@ -19,7 +19,7 @@ int ShowMessageBox(HWND owner, const MessageBoxArgs& args) {
     params.lpszText = args.text.c_str();
     params.lpszCaption = args.title.c_str();
     params.dwStyle = args.style | (args.helpButton ? MB_HELP : 0);
-    params.dwContextHelpId = args.helpContext;
+    params.dwContextHelpId = static_cast<DWORD>(args.helpContext);
     params.lpfnMsgBoxCallback = args.helpButton ? OnMessageBoxHelp : nullptr;
     params.dwLanguageId = LANG_NEUTRAL;
     return MessageBoxIndirectA(&params);

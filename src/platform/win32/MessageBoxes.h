@@ -7,16 +7,16 @@
 
 #include <string>
 
-namespace quorvex {
+#include "platform/HelpContexts.h"
 
-constexpr DWORD kQuorvexHelpContext = 162;
+namespace quorvex {
 
 struct MessageBoxArgs {
     std::string text;
     UINT style = MB_OK;  // buttons, icon and default button
     std::string title = "Quorvex";
     bool helpButton = true;
-    DWORD helpContext = kQuorvexHelpContext;
+    short helpContext = kQuorvexHelpContext;
 };
 
 // Shows the box modally to `owner` and returns the button pressed (IDOK,

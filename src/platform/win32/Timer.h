@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include <string>
+#include <functional>
 
 namespace quorvex {
 
@@ -25,9 +25,14 @@ public:
         if (!enabled) KillTimer(owner_, id_);
     }
 
-    UINT_PTR Id() const { return id_; }
+    // The owner's WM_TIMER; true when it was this timer's tick.
+    bool OnTimer(UINT_PTR id) {
+        if (id != id_ || owner_ == nullptr) return false;
+        if (onTick) onTick();
+        return true;
+    }
 
-    std::string Tag;
+    std::function<void()> onTick;
 
 private:
     HWND owner_ = nullptr;

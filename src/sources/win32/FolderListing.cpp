@@ -5,7 +5,6 @@
 #include "compare/TextRoutines.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/MessageBoxes.h"
 #include "sources/ListText.h"
 
 namespace quorvex {
@@ -86,12 +85,6 @@ std::string ListFolderTree(const std::string& path, const std::string& rootPath,
         pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
     }
     return text;
-}
-
-bool AskIncludeSubfolders(HWND owner, const std::string& folder) {
-    return ShowMessageBox(owner, {.text = SubfolderQuestion(folder),
-                                  .style = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1,
-                                  .title = "Compare Folders"}) == IDYES;
 }
 
 }  // namespace quorvex

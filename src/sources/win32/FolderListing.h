@@ -1,9 +1,7 @@
-// A folder's listing as a pane shows it: one line per entry, files and
+// The walk of a folder tree for its listing: one line per entry, files and
 // folders alike ("name", "folder\"), and on request the entries of every
 // subfolder, written relative to the top folder ("\S\c.txt", "\S\U\").
 #pragma once
-
-#include <windows.h>
 
 #include <functional>
 #include <string>
@@ -16,8 +14,5 @@ namespace quorvex {
 // to go below the top folder; otherwise the whole tree is listed.
 std::string ListFolderTree(const std::string& path, const std::string& rootPath,
                            const std::function<bool()>& includeSubfolders);
-
-// Asks the user whether a listing of `folder` goes into its subfolders.
-bool AskIncludeSubfolders(HWND owner, const std::string& folder);
 
 }  // namespace quorvex

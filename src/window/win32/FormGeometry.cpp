@@ -2,14 +2,9 @@
 
 namespace quorvex {
 
-PixelRect ToPixels(const RectTw& r, TwipsPerPixel tpp) {
-    return {TwipsToPixels(r.left, tpp.x), TwipsToPixels(r.top, tpp.y), TwipsToPixels(r.width, tpp.x),
-            TwipsToPixels(r.height, tpp.y)};
-}
-
-void PlaceControl(HWND control, const RectTw& rect, TwipsPerPixel tpp) {
+void PlaceControl(Control& control, const RectTw& rect, TwipsPerPixel tpp) {
     const PixelRect p = ToPixels(rect, tpp);
-    MoveWindow(control, p.left, p.top, p.width, p.height, TRUE);
+    control.Move(p.left, p.top, p.width, p.height);
 }
 
 RectTw ScaleSize(HWND form, TwipsPerPixel tpp) {

@@ -4,21 +4,13 @@
 
 #include <windows.h>
 
+#include "platform/win32/Controls.h"
 #include "window/Twips.h"
 
 namespace quorvex {
 
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-PixelRect ToPixels(const RectTw& rect, TwipsPerPixel tpp);
-
 // Moves a control to a place given in twips.
-void PlaceControl(HWND control, const RectTw& rect, TwipsPerPixel tpp);
+void PlaceControl(Control& control, const RectTw& rect, TwipsPerPixel tpp);
 
 // The form's inner width and height in twips (its ScaleWidth, ScaleHeight).
 RectTw ScaleSize(HWND form, TwipsPerPixel tpp);

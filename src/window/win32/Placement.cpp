@@ -31,16 +31,17 @@ bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp) 
     return true;
 }
 
-void SaveWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp) {
+void SaveWindowPlacement(const std::string& name, const StoredPlace& place) {
+    Write(name, ".left", place.left);
+    Write(name, ".top", place.top);
+    Write(name, ".height", place.height);
+    Write(name, ".width", place.width);
+}
+
+PixelRect WindowPlace(HWND window) {
     RECT r{};
-    GetWindowRect(form, &r);
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if ((IsIconic(form) || IsZoomed(form)) && GetWindowPlacement(form, &placement)) r = placement.rcNormalPosition;
-    Write(name, ".left", r.left * tpp.x);
-    Write(name, ".top", r.top * tpp.y);
-    Write(name, ".height", (r.bottom - r.top) * tpp.y);
-    Write(name, ".width", (r.right - r.left) * tpp.x);
+    GetWindowRect(window, &r);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace quorvex

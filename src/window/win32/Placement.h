@@ -1,12 +1,11 @@
-// The main window's position and size, kept between runs under the
-// program's registry key in twips.
+// The main window's position and size under the program's registry key.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-#include "window/Twips.h"
+#include "window/Placement.h"
 
 namespace quorvex {
 
@@ -15,7 +14,10 @@ namespace quorvex {
 // stored. A place off the screen is applied as it is.
 bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp);
 
-// Stores the form's place, the restored one when it is minimized or maximized.
-void SaveWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp);
+// Stores `place`.left, .top, .height and .width, in this order.
+void SaveWindowPlacement(const std::string& name, const StoredPlace& place);
+
+// The window's place in screen pixels.
+PixelRect WindowPlace(HWND window);
 
 }  // namespace quorvex

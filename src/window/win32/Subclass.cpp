@@ -1,11 +1,10 @@
 #include "window/win32/Subclass.h"
 
-#include <cmath>
-#include <cstdint>
 #include <cstring>
+#include <utility>
 
-#include "platform/win32/Window.h"
-#include "window/Twips.h"
+#include "window/ScrollRules.h"
+#include "window/win32/Form.h"
 
 namespace quorvex {
 namespace {
@@ -13,23 +12,27 @@ namespace {
 const char kOldWndProc[] = "OldWndProc";
 const char kObjectPtr[] = "ObjectPtr";
 
+// The frame and caption that the forms' minimum track sizes are stated for.
+constexpr int kStatedFrameWidth = 8;
+constexpr int kStatedCaptionAndFrames = 25;
+
 WNDPROC SetProcedure(HWND hWnd, WNDPROC procedure) {
     return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
 }
 
-void SetMinMaxInfo(const SubclassedForm& form, LPARAM lParam) {
+void SetMinMaxInfo(const Form& form, LPARAM lParam) {
     MINMAXINFO info;
     std::memcpy(&info, reinterpret_cast<const void*>(lParam), sizeof info);
-    info.ptMinTrackSize.x = form.MinTrackX() - 8 + NonClientWidth();
-    info.ptMinTrackSize.y = form.MinTrackY() - 25 + NonClientHeight();
+    info.ptMinTrackSize.x = form.MinTrackX() - kStatedFrameWidth + NonClientWidth();
+    info.ptMinTrackSize.y = form.MinTrackY() - kStatedCaptionAndFrames + NonClientHeight();
     int maxX = info.ptMaxTrackSize.x, maxY = info.ptMaxTrackSize.y;
     info.ptMaxTrackSize.x = form.MaxTrackX(maxX);
     info.ptMaxTrackSize.y = form.MaxTrackY(maxY);
     std::memcpy(reinterpret_cast<void*>(lParam), &info, sizeof info);
 }
 
-// The lower right corner beyond the form's resize handle sizes the window.
-bool OnResizeHandle(HWND hWnd, const SubclassedForm& form, LPARAM lParam) {
+// The lower right corner beyond a form's resize handle sizes the window.
+bool OnResizeHandle(HWND hWnd, const Form& form, LPARAM lParam) {
     const auto handle = form.GetResizeHandle();
     if (!handle) return false;
     const TwipsPerPixel tpp = ScreenTwipsPerPixel();
@@ -69,14 +72,30 @@ bool Unhook(HWND hWnd) {
 
 WNDPROC OldWndProc(HWND hWnd) { return reinterpret_cast<WNDPROC>(GetPropA(hWnd, kOldWndProc)); }
 
-void SubclassForm(HWND form, bool enable) {
-    if (enable)
-        Hook(form, SubclassWndProc);
-    else
-        Unhook(form);
+LRESULT CallOldWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC old = OldWndProc(hWnd);
+    if (old == nullptr) return DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    if (uMsg != WM_NCDESTROY) return CallWindowProcA(old, hWnd, uMsg, wParam, lParam);
+    Unhook(hWnd);
+    return CallWindowProcA(old, hWnd, uMsg, wParam, lParam);
 }
 
-SubclassedForm* FormFromHwnd(HWND hWnd) { return dynamic_cast<SubclassedForm*>(Window::FromHandle(hWnd)); }
+bool WindowHook::Install(HWND window, WNDPROC procedure) {
+    if (!Hook(window, procedure)) return false;
+    window_ = window;
+    return true;
+}
+
+bool WindowHook::Remove() { return window_ != nullptr && Unhook(std::exchange(window_, nullptr)); }
+
+void SubclassForm(Form& form, bool enable) {
+    if (enable)
+        form.Subclassing().Install(form.hWnd(), SubclassWndProc);
+    else
+        form.Subclassing().Remove();
+}
+
+Form* FormFromHwnd(HWND hWnd) { return Form::FromHandle(hWnd); }
 
 short NonClientWidth() { return static_cast<short>(2 * GetSystemMetrics(SM_CXFRAME)); }
 
@@ -86,20 +105,17 @@ LRESULT CALLBACK SubclassWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     try {
         switch (uMsg) {
             case WM_GETMINMAXINFO:
-                if (const auto* form = FormFromHwnd(hWnd)) SetMinMaxInfo(*form, lParam);
+                if (const Form* form = FormFromHwnd(hWnd)) SetMinMaxInfo(*form, lParam);
                 return 0;
             case WM_NCHITTEST:
-                if (const auto* form = FormFromHwnd(hWnd); form && form->HasResizeHandle() &&
+                if (const Form* form = FormFromHwnd(hWnd); form && form->HasResizeHandle() &&
                                                            OnResizeHandle(hWnd, *form, lParam))
                     return HTBOTTOMRIGHT;
                 break;
             case WM_MOUSEWHEEL:
-                if (auto* form = FormFromHwnd(hWnd)) {
-                    // The whole parameter over 65535: the signed high word
-                    // for every real message.
-                    const auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(wParam));
-                    int wheel = static_cast<int>(std::lround(value / 65535.0));
-                    int wheelKey = static_cast<int>(wParam & 0xFFFF);
+                if (Form* form = FormFromHwnd(hWnd)) {
+                    int wheel = WheelRotation(static_cast<std::uint32_t>(wParam));
+                    int wheelKey = WheelKeys(static_cast<std::uint32_t>(wParam));
                     form->MouseWheel(wheel, wheelKey);
                 }
                 return 0;
@@ -109,8 +125,7 @@ LRESULT CALLBACK SubclassWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
     } catch (...) {
         // A form that fails leaves the message as if it had no form.
     }
-    const WNDPROC old = OldWndProc(hWnd);
-    return old ? CallWindowProcA(old, hWnd, uMsg, wParam, lParam) : DefWindowProcA(hWnd, uMsg, wParam, lParam);
+    return CallOldWndProc(hWnd, uMsg, wParam, lParam);
 }
 
 }  // namespace quorvex

@@ -1,40 +1,15 @@
 // Window subclassing: a window's procedure replaced by one of the program's
 // own, the old one kept in the window's "OldWndProc" property. The forms get
 // their sizing limits and wheel turns through SubclassWndProc and the form
-// contract below.
+// contract (Form.h); the panes' text boxes and result lists are hooked the
+// same way. A hooked window reaches its object through its user data.
 #pragma once
 
 #include <windows.h>
 
-#include <optional>
-
 namespace quorvex {
 
-// Client twips.
-struct PointTw {
-    float left = 0;
-    float top = 0;
-};
-
-// What a subclassed form offers. Sizes in pixels: the minimum outer width is
-// stated for a frame of 4 pixels each side, the height for caption and
-// frames of 25 pixels together.
-class SubclassedForm {
-public:
-    virtual int MinTrackX() const = 0;
-    virtual int MinTrackY() const = 0;
-    // `Default` carries the system's own limit.
-    virtual int MaxTrackX(int& Default) const = 0;
-    virtual int MaxTrackY(int& Default) const = 0;
-    virtual bool HasResizeHandle() const = 0;
-    virtual std::optional<PointTw> GetResizeHandle() const = 0;
-    // One wheel message: the rotation (120 a notch, positive away from the
-    // user) and the key flags.
-    virtual void MouseWheel(int& Wheel, int& WheelKey) = 0;
-
-protected:
-    ~SubclassedForm() = default;
-};
+class Form;
 
 // True when the window is hooked afterwards; hooking a hooked window changes
 // nothing. `owner`, when given, is kept in the "ObjectPtr" property.
@@ -43,12 +18,31 @@ bool Hook(HWND hWnd, WNDPROC procedure, void* owner = nullptr);
 bool Unhook(HWND hWnd);
 // The procedure that a hooked window had before.
 WNDPROC OldWndProc(HWND hWnd);
+// Passes a message on to the procedure a hooked window had before.
+LRESULT CallOldWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
-void SubclassForm(HWND form, bool enable);
+// One window hooked from Install to Remove, or to the end of the hook's
+// life. A hook procedure unhooks its window itself at WM_NCDESTROY, so that
+// no property outlives the window.
+class WindowHook {
+public:
+    WindowHook() = default;
+    ~WindowHook() { Remove(); }
+    WindowHook(const WindowHook&) = delete;
+    WindowHook& operator=(const WindowHook&) = delete;
+
+    bool Install(HWND window, WNDPROC procedure);
+    bool Remove();
+
+private:
+    HWND window_ = nullptr;
+};
+
+void SubclassForm(Form& form, bool enable);
 LRESULT CALLBACK SubclassWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam);
 
 // The open form of this window, or null.
-SubclassedForm* FormFromHwnd(HWND hWnd);
+Form* FormFromHwnd(HWND hWnd);
 
 short NonClientWidth();
 short NonClientHeight();

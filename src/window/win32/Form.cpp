@@ -1,22 +1,14 @@
-#include "platform/win32/Window.h"
+#include "window/win32/Form.h"
 
 #include <cstring>
 #include <iterator>
 #include <utility>
 
+#include "platform/win32/Controls.h"
+
 namespace quorvex {
 
-HWND CreateChild(const ChildArgs& args) {
-    HWND child = CreateWindowExA(args.exStyle, args.className, args.text, WS_CHILD | args.style, 0, 0, 0, 0,
-                                 args.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
-                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(args.parent, GWLP_HINSTANCE)), nullptr);
-    if (child == nullptr) return nullptr;
-    if (const auto font = SendMessageA(args.parent, WM_GETFONT, 0, 0))
-        SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), FALSE);
-    return child;
-}
-
-Window::~Window() {
+Form::~Form() {
     // A derived form that forgot Destroy() gets no more messages: its part
     // of the object is gone already.
     if (hwnd_ == nullptr) return;
@@ -24,25 +16,24 @@ Window::~Window() {
     DestroyWindow(std::exchange(hwnd_, nullptr));
 }
 
-void Window::Destroy() {
+void Form::Destroy() {
     if (hwnd_ != nullptr) DestroyWindow(hwnd_);
 }
 
-Window* Window::FromHandle(HWND window) {
+Form* Form::FromHandle(HWND window) {
     // The class procedure stays ours after the window is subclassed.
     if (window == nullptr ||
-        GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Window::WindowProc))
+        GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Form::WindowProc))
         return nullptr;
-    return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-bool Window::CreateForm(const CreateArgs& args) {
+bool Form::CreateForm(const CreateArgs& args) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = args.instance;
-    wc.hIcon = LoadIconA(args.instance, MAKEINTRESOURCEA(1));
-    if (wc.hIcon == nullptr) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = args.className;
@@ -55,14 +46,39 @@ bool Window::CreateForm(const CreateArgs& args) {
                            this) != nullptr;
 }
 
-LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// Every child window of a form is a Control: its notifications go to it.
+std::optional<LRESULT> Form::ToControls(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+                control->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+                return 0;
+            }
+            return std::nullopt;
+        case WM_NOTIFY: {
+            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (Control* control = Control::FromHandle(header.hwndFrom)) return control->OnNotify(header);
+            return std::nullopt;
+        }
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (Control* control = Control::FromHandle(item.hwndItem); control && control->OnDrawItem(item))
+                return TRUE;
+            return std::nullopt;
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = window;
         SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     // WM_GETMINMAXINFO comes before WM_NCCREATE, with no object yet.
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
         case WM_NCDESTROY:
@@ -78,6 +94,7 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
             break;
     }
     try {
+        if (const auto result = self->ToControls(message, wParam, lParam)) return *result;
         if (const auto result = self->OnMessage(message, wParam, lParam)) return *result;
     } catch (...) {
         // A failing handler leaves the window as it was: nothing may unwind
@@ -89,11 +106,16 @@ LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LP
 
 namespace {
 
+// A button the user presses: a push button, or a push-like check box such
+// as a latching compare button.
 bool IsPushButton(HWND window) {
     char name[16] = {};
     GetClassNameA(window, name, static_cast<int>(std::size(name)));
-    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
-    return lstrcmpiA(name, "Button") == 0 && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW);
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG type = style & BS_TYPEMASK;
+    return lstrcmpiA(name, "Button") == 0 &&
+           (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW ||
+            ((style & BS_PUSHLIKE) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)));
 }
 
 void Press(HWND button) {
@@ -111,41 +133,52 @@ HWND ButtonForAccessKey(HWND form, char letter) {
         char caption[64] = {};
         GetWindowTextA(child, caption, static_cast<int>(std::size(caption)));
         const char* mark = std::strchr(caption, '&');
-        if (mark && mark[1] && Upper(mark[1]) == Upper(letter) && IsPushButton(child))
-            return child;
+        if (mark && mark[1] && Upper(mark[1]) == Upper(letter) && IsPushButton(child)) return child;
     }
     return nullptr;
 }
 
+bool IsChildWindow(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0; }
+
 }  // namespace
 
 bool TranslateFormKeys(const MSG& message) {
-    if (message.message != WM_KEYDOWN && message.message != WM_SYSCHAR) return false;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN && message.message != WM_SYSCHAR)
+        return false;
     // The form's own control, not a window inside it (the edit of a combo
-    // box); walked by hand, as Windows Me has no GetAncestor.
-    // A form with the focus itself is its own form (GetParent would give its
-    // owner).
-    const auto isChild = [](HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0; };
+    // box); walked by hand, as Windows Me has no GetAncestor. A form with
+    // the focus itself is its own form (GetParent would give its owner).
     HWND control = message.hwnd;
-    while (control != nullptr && isChild(control) && isChild(GetParent(control))) control = GetParent(control);
-    const HWND formWindow = control != nullptr && isChild(control) ? GetParent(control) : control;
+    while (control != nullptr && IsChildWindow(control) && IsChildWindow(GetParent(control)))
+        control = GetParent(control);
+    const HWND formWindow = control != nullptr && IsChildWindow(control) ? GetParent(control) : control;
     if (control == formWindow) control = nullptr;
-    const Window* form = Window::FromHandle(formWindow);
+    const Form* form = Form::FromHandle(formWindow);
     if (form == nullptr) return false;
     if (message.message == WM_SYSCHAR) {
         const HWND button = ButtonForAccessKey(formWindow, static_cast<char>(message.wParam));
         Press(button);
         return button != nullptr;
     }
-    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    const bool alt = GetKeyState(VK_MENU) < 0, ctrl = GetKeyState(VK_CONTROL) < 0;
+    // As on a combo box.
+    if ((message.wParam == VK_DOWN && alt && !ctrl) || (message.wParam == VK_F4 && !alt && !ctrl)) {
+        Control* focused = Control::FromHandle(control);
+        return focused != nullptr && focused->OpenDropDown();
+    }
+    if (message.message != WM_KEYDOWN || alt || ctrl) return false;
     switch (message.wParam) {
         case VK_TAB:
             if (const HWND next = GetNextDlgTabItem(formWindow, control, GetKeyState(VK_SHIFT) < 0 ? TRUE : FALSE))
                 SetFocus(next);
             return true;
         case VK_RETURN:
-            if (form->DefaultButton() == nullptr) return false;
-            Press(IsPushButton(control) ? control : form->DefaultButton());
+            if (IsPushButton(control)) {
+                Press(control);
+                return true;
+            }
+            if (form->DefaultButton() == nullptr) return false;  // a new line in a pane
+            Press(form->DefaultButton());
             return true;
         case VK_ESCAPE:
             if (form->CancelButton() == nullptr) return false;
