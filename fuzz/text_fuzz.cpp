@@ -61,7 +61,7 @@ void CheckHandedOverNames(const std::vector<std::string>& values) {
     for (const std::string& value : values) {
         const std::string cut = value.substr(0, 254);
         if (cut.empty()) break;
-        const auto same = [&](const std::string& name) { return quorvex::CompareIgnoringCase(name, cut) == 0; };
+        const auto same = [&](const std::string& name) { return quorvex::FoldCase(name) == quorvex::FoldCase(cut); };
         if (next < names.size() && names[next] == cut && std::none_of(names.begin(), names.begin() + next, same))
             ++next;
         else

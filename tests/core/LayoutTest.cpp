@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "folderbrowse/BrowseLayout.h"
+#include "folderbrowse/FolderChoice.h"
 #include "window/MainLayout.h"
+#include "window/Placement.h"
 
 namespace quorvex {
 
@@ -54,6 +56,25 @@ TEST(BrowseLayout, TreeAboveARowOfButtonsWithTheTreesLeftAsMargin) {
     LayOutFolderBrowse(l, 100, 100);  // too small for the tree: it stays
     EXPECT_EQ(l.explorer, (RectTw{60, 120, 5880, 4385}));
     EXPECT_EQ(l.cancel, (RectTw{-1115, -335, 1155, 375}));
+}
+
+// The system's own restored rectangle would be off by a taskbar at the top.
+TEST(PlaceToStore, IsTheLastRestoredPlaceWhileMinimizedOrMaximized) {
+    const PixelRect maximized{-4, -4, 1288, 1002}, restored{30, 40, 600, 450};
+    EXPECT_EQ(PlaceToStore(maximized, false, restored, {15, 15}), (StoredPlace{450, 600, 9000, 6750}));
+    EXPECT_EQ(PlaceToStore(restored, true, {}, {15, 12}), (StoredPlace{450, 480, 9000, 5400}));
+}
+
+TEST(FolderChoice, FileSystemFoldersAndTheDesktopOnlyAndTheHelpTopicByExactProgramName) {
+    EXPECT_TRUE(IsValidChoice("C:\\"));
+    EXPECT_TRUE(IsValidChoice("Desktop"));
+    EXPECT_FALSE(IsValidChoice("My Computer"));
+    EXPECT_FALSE(IsValidChoice("desktop"));
+    EXPECT_EQ(ChoiceOf("Desktop"), kDesktopChoice);
+    EXPECT_EQ(ChoiceOf("C:\\x"), "C:\\x");
+    EXPECT_EQ(BrowseHelpContext("Quorvex"), 162);
+    EXPECT_EQ(BrowseHelpContext("Tolvar"), 140);
+    EXPECT_EQ(BrowseHelpContext("quorvex"), 100);
 }
 
 }  // namespace

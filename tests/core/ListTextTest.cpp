@@ -4,6 +4,7 @@
 
 #include "platform/DialogText.h"
 #include "sources/Drops.h"
+#include "sources/HandedOverList.h"
 #include "sources/ListText.h"
 
 namespace quorvex {
@@ -24,6 +25,20 @@ TEST(NormaliseLineEnds, TurnsLineFeedsIntoCrLfOnlyWithoutAnyCarriageReturn) {
 // A drive root as the top folder gives the same prefixes as any other.
 TEST(ListingPrefix, IsTheFoldersPathBelowTheTopBetweenBackslashes) {
     EXPECT_EQ(ListingPrefix("C:\\S\\U", "C:\\"), "\\S\\U\\");
+    EXPECT_EQ(ListingPrefix("C:\\top\\S", "C:\\top"), "\\S\\");
+    EXPECT_EQ(ListingPrefix("C:\\top\\S", "C:\\top\\"), "\\S\\");
+    EXPECT_EQ(ListingPrefix("C:\\top", ""), "");
+}
+
+// Under Wine this runs with the system's collation, which takes "Masse" and
+// "Maße" for one name: a repeat is only a repeat in another letter case.
+TEST(HandedOverNames, KeyOrderToTheFirstGapEachCutAndRepeatsInAnotherCaseOnce) {
+    const std::vector<std::string> values = {"C:\\x\\one.txt", "C:\\X\\ONE.TXT", std::string(300, 'z'), "Masse",
+                                             "Ma\xDF" "e", "", "after a gap"};
+    const auto names = HandedOverNames([&](int key) {
+        return static_cast<std::size_t>(key) <= values.size() ? values[key - 1] : std::string();
+    });
+    EXPECT_EQ(names, (std::vector<std::string>{"C:\\x\\one.txt", std::string(254, 'z'), "Masse", "Ma\xDF" "e"}));
 }
 
 // Wine's dialogs take a filter without its zero characters; Windows' do not.

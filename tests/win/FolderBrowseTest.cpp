@@ -85,10 +85,5 @@ TEST_F(FolderBrowseTest, TheDesktopIsTheUsersDesktopFolderAndVirtualFoldersCanno
     EXPECT_EQ(TextOf(Textbox(0)), "a.txt\r\nS\\\r\n");
 }
 
-TEST(BrowseHelpContext, ComesFromTheProgramsExactName) {
-    EXPECT_EQ(BrowseHelpContext("Quorvex"), 162);
-    EXPECT_EQ(BrowseHelpContext("quorvex"), 100);
-}
-
 }  // namespace
 }  // namespace quorvex::test

@@ -12,7 +12,8 @@ namespace {
 // Explorer-style and resizable; Open accepts only existing files in existing
 // folders, Save asks before replacing a file; hidden files shown, no
 // read-only box.
-constexpr DWORD kDialogFlags = 0x10881806;
+constexpr DWORD kDialogFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                               OFN_EXPLORER | OFN_ENABLESIZING | OFN_FORCESHOWHIDDEN;
 #ifndef _WIN64
 static_assert(sizeof(OPENFILENAMEA) == 88, "the request record of Windows 2000 and later");
 #endif
