@@ -1,4 +1,6 @@
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "MainFormFixture.h"
 #include "platform/win32/Handles.h"
@@ -64,6 +66,53 @@ TEST_F(MainFormTest, LaysOutThePanesAndFramesAtTheMinimumTrackSize) {
     GetWindowRect(Form(), &r);
     EXPECT_EQ(r.right - r.left, 1200);
     EXPECT_EQ(r.bottom - r.top, 1000);
+}
+
+// The window's pixels as the screen shows them.
+std::vector<COLORREF> Capture(HWND window) {
+    PumpFor(150);  // the paints that the change queued
+    RECT r{};
+    GetWindowRect(window, &r);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const WindowDC screen(nullptr);
+    const UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
+    const UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+    std::vector<COLORREF> pixels(static_cast<std::size_t>(width) * height);
+    {
+        const SelectedObject selected(dc.get(), bitmap.get());
+        BitBlt(dc.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY);
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    GetDIBits(dc.get(), bitmap.get(), 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    return pixels;
+}
+
+// Whatever the size change, the window shows what a repaint from scratch
+// shows: no control left half drawn where it was before.
+TEST_F(MainFormTest, EverySizeChangePaintsWhatAFullRepaintPaints) {
+    SetForegroundWindow(Form());
+    SetFocus(CompareIt(0));  // no blinking caret
+    Paste(Textbox(0), "one\r\ntwo");
+    const auto step = [&](const char* what, const std::function<void()>& change) {
+        change();
+        const auto seen = Capture(Form());
+        RedrawWindow(Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        EXPECT_TRUE(seen == Capture(Form())) << what;
+    };
+    for (int view = 0; view < 2; ++view) {
+        step("minimum", [&] { SetWindowPos(Form(), nullptr, 20, 20, 100, 100, SWP_NOZORDER); });
+        step("larger", [&] { SetWindowPos(Form(), nullptr, 20, 20, 900, 700, SWP_NOZORDER); });
+        for (int width = 700; width >= 560; width -= 35)
+            step("dragged", [&] { SetWindowPos(Form(), nullptr, 20, 20, width, width * 3 / 4, SWP_NOZORDER); });
+        step("maximized", [&] { ShowWindow(Form(), SW_MAXIMIZE); });
+        step("restored", [&] { ShowWindow(Form(), SW_RESTORE); });
+        ClickCompare(1);
+    }
 }
 
 TEST_F(MainFormTest, KeysInAPaneEditItsTextAndTabMovesTheFocus) {

@@ -95,7 +95,13 @@ LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     try {
         if (const auto result = self->ToControls(message, wParam, lParam)) return *result;
-        if (const auto result = self->OnMessage(message, wParam, lParam)) return *result;
+        const auto result = self->OnMessage(message, wParam, lParam);
+        // A form laid out anew is painted anew, children and all: a group box
+        // paints nothing inside its frame, a form that clips its children
+        // nothing under them, and Wine's list boxes keep lines they drew at
+        // their old size.
+        if (message == WM_SIZE) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        if (result) return *result;
     } catch (...) {
         // A failing handler leaves the window as it was: nothing may unwind
         // through the system's dispatch.
