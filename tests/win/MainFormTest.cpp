@@ -138,6 +138,31 @@ TEST_F(MainFormTest, KeysInAPaneEditItsTextAndTabMovesTheFocus) {
     EXPECT_EQ(TextOf(Textbox(0)), "abc\r\ne");
 }
 
+// Enter presses the focused button; Alt+Down and F4 open a drop-down.
+// Wine's buttons of common controls 5 take Enter for a click themselves.
+TEST_F(MainFormTest, KeysOnAButtonPressItOrOpenItsDropDown) {
+    form_.reset();
+    {
+        const ProductControls styles;
+        form_ = Quorvex::Create(GetModuleHandleA(nullptr));
+    }
+    form_->Show();
+    SetForegroundWindow(Form());
+    SetFocus(CompareIt(1));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(IsPressed(CompareIt(1)));
+    EXPECT_FALSE(IsWindowVisible(Textbox(0)));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(IsWindowVisible(Textbox(0)));
+    for (const auto& [key, held] : {std::pair<WORD, WORD>{VK_DOWN, VK_MENU}, {VK_F4, 0}}) {
+        SetFocus(BtnOpen(1));
+        Answerer menu({{"", -1}});
+        PressKey(key, held ? std::initializer_list<WORD>{held} : std::initializer_list<WORD>{});
+        EXPECT_TRUE(menu.Answered(1000)) << key;
+        EXPECT_EQ(menu.Text(), "Open File...\nOpen Folder...");
+    }
+}
+
 TEST_F(MainFormTest, ReactivationGivesTheFocusBackToTheControlThatHadIt) {
     SetForegroundWindow(Form());
     SetFocus(Textbox(1));

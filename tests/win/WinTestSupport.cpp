@@ -1,3 +1,7 @@
+// Activation contexts are Windows XP's; the tests may use them.
+#undef _WIN32_WINNT
+#define _WIN32_WINNT 0x0501
+
 #include "WinTestSupport.h"
 
 #include <shellapi.h>
@@ -207,6 +211,29 @@ void Answerer::Tick() {
 
 bool Answerer::Answered(DWORD timeoutMs) {
     return PumpUntil([this] { return next_ == steps_.size(); }, timeoutMs);
+}
+
+std::string BesideTests(const std::string& name) {
+    char self[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    return std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + name;
+}
+
+ProductControls::ProductControls() {
+    const std::string product = BesideTests("Quorvex.exe");
+    ACTCTXA context{};
+    context.cbSize = sizeof context;
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = product.c_str();
+    context.lpResourceName = CREATEPROCESS_MANIFEST_RESOURCE_ID;
+    context_ = CreateActCtxA(&context);
+    if (context_ != INVALID_HANDLE_VALUE) ActivateActCtx(context_, &cookie_);
+}
+
+ProductControls::~ProductControls() {
+    if (context_ == INVALID_HANDLE_VALUE) return;
+    DeactivateActCtx(0, cookie_);
+    ReleaseActCtx(context_);
 }
 
 RegistrySandbox::RegistrySandbox() {

@@ -21,6 +21,9 @@ inline std::string TextOf(HWND window) { return WindowText(window); }
 std::vector<std::string> ListItems(HWND listbox);
 inline bool IsPressed(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+// A file beside the test programs (the product, the help folder).
+std::string BesideTests(const std::string& name);
+
 // Presses `key` with the `held` keys down, as the keyboard does.
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
 // Types at the end of a text box's text as characters ("\r\n" is one Enter).
@@ -70,6 +73,21 @@ private:
     std::size_t next_ = 0;
     std::string unexpected_;
     UINT_PTR timer_;
+};
+
+// Windows created while it lives are the common controls 6 ones of the
+// product's manifest, as the program shows them; the tests themselves run
+// without it (common controls 5, as on Windows 2000 and Me).
+class ProductControls {
+public:
+    ProductControls();
+    ~ProductControls();
+    ProductControls(const ProductControls&) = delete;
+    ProductControls& operator=(const ProductControls&) = delete;
+
+private:
+    HANDLE context_;
+    ULONG_PTR cookie_ = 0;
 };
 
 // HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE point at empty scratch keys while
