@@ -39,6 +39,17 @@ TEST_F(CommandLineTest, ThreeNamesGoToTheLeftPaneAsBareNames) {
     EXPECT_EQ(TextOf(Textbox(0)), "one.txt\r\n" + std::string(251, 'z') + "\r\nthree\r\n");
 }
 
+// The system's collation takes the two names for one; only letter case
+// makes a repeat. The panes differ, so nothing is said.
+TEST_F(CommandLineTest, NamesThatDifferBeyondLetterCaseAreTwo) {
+    const std::string a = folder_.Write("Masse.txt", "a"), b = folder_.Write("Ma\xDF" "e.txt", "b");
+    Answerer nothing({});
+    Start("/f" + List("File1=" + a + "\r\nFile2=" + b + "\r\n"));
+    EXPECT_EQ(TextOf(Textbox(0)) + TextOf(Textbox(1)), "ab");
+    PumpFor(100);
+    EXPECT_EQ(nothing.Unexpected(), "");  // the panes differ: not "Files are identical."
+}
+
 TEST_F(CommandLineTest, TwoFoldersAreListedIntoThePanes) {
     folder_.Write("one\\a.txt", "");
     folder_.Write("two\\b.txt", "");

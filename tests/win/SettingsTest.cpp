@@ -28,12 +28,21 @@ protected:
     }
 };
 
+// Maximized, the place it had restored; at a log-off too, which sends no
+// WM_CLOSE.
 TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
     Opened();
     MoveWindow(Form(), 30, 40, 600, 450, TRUE);
+    ShowWindow(Form(), SW_MAXIMIZE);
     SendMessageA(Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");  // twips
     EXPECT_EQ(Opened(), (std::vector<LONG>{30, 40, 600, 450}));
+    MoveWindow(Form(), 60, 70, 610, 460, TRUE);
+    EXPECT_TRUE(SendMessageA(Form(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    SendMessageA(Form(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(GetPropA(Textbox(0), "OldWndProc"), nullptr);  // the closing ran
+    SendMessageA(Form(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(Opened(), (std::vector<LONG>{60, 70, 610, 460}));
 }
 
 // A close that comes while the program asks something (another program

@@ -54,6 +54,23 @@ TEST_F(SyncScrolling, ScrollingAResultListMovesTheOtherAtOnce) {
     EXPECT_EQ(Top(0), 8);
 }
 
+// A focused result list scrolls itself as a list box does; a wheel turn
+// that reaches the form in the edit view moves no text box.
+TEST_F(SyncScrolling, AFocusedResultListTakesTheWheelAndTheEditViewIgnoresIt) {
+    SendMessageA(Textbox(1), EM_LINESCROLL, 0, 30);
+    Click(Item(control::kOptSort));  // fills the hidden lists
+    Wheel(1, -WHEEL_DELTA);
+    PumpFor(150);
+    EXPECT_EQ(FirstLine(0), 0);
+    ClickCompare(0);
+    SetFocus(Listbox(0));
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    SendMessageA(Listbox(0), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_EQ(Top(0), static_cast<LRESULT>(lines));
+    EXPECT_EQ(Top(1), static_cast<LRESULT>(lines));
+}
+
 TEST_F(SyncScrolling, WheelScrollsTheResultListUnderThePointer) {
     Click(Item(control::kOptSync));
     ClickCompare(0);
