@@ -43,17 +43,29 @@ protected:
     std::string top_;
 };
 
+// Alt and the marked letter press the button, through the form's keys.
 TEST_F(FolderBrowseTest, AcceptListsTheChosenFolderIntoThePane) {
-    OpenFolder(1, [&](HWND form, HWND tree) {
+    OpenFolder(1, [&](HWND, HWND tree) {
         EXPECT_EQ(Selected(tree), "top");  // the folder chosen last
-        Click(Button(form, "&Accept"));
+        PostMessageA(tree, WM_SYSCHAR, 'a', 0x20000001);
     }, {{"Compare Folders", IDNO}});
     EXPECT_EQ(TextOf(Textbox(1)), "a.txt\r\nS\\\r\n");
     EXPECT_EQ(FolderLastChosen(), top_);
 }
 
+// Esc cancels; the browser keeps its minimum size; Help says the help is
+// missing when it is.
 TEST_F(FolderBrowseTest, CancelForgetsTheChoiceAndTheCloseBoxKeepsIt) {
-    OpenFolder(0, [&](HWND form, HWND) { Click(Button(form, "&Cancel")); });
+    HWND tree = nullptr;
+    OpenFolder(0, [&](HWND form, HWND explorer) {
+        tree = explorer;
+        SetWindowPos(form, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+        RECT r{};
+        GetWindowRect(form, &r);
+        EXPECT_EQ(r.right - r.left, 270 - 8 + 2 * GetSystemMetrics(SM_CXFRAME));
+        EXPECT_EQ(r.bottom - r.top, 270 - 25 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME));
+        PostMessageA(Button(form, "&Help"), BM_CLICK, 0, 0);
+    }, {{"Quorvex", IDOK}, {"", 0, {}, [&] { return PostMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0x00010001); }}});
     EXPECT_EQ(FolderLastChosen(), "");
     EXPECT_EQ(TextOf(Textbox(0)), "");
     FolderLastChosen() = top_ + "\\S\\gone";  // preselects its nearest existing parent
@@ -79,7 +91,7 @@ TEST_F(FolderBrowseTest, TheDesktopIsTheUsersDesktopFolderAndVirtualFoldersCanno
         PumpFor(50);
         EXPECT_EQ(Selected(tree), "My Documents");
         TreeView_SelectItem(tree, desktop);
-        SendMessageA(tree, WM_KEYDOWN, VK_RETURN, 0);  // Enter activates
+        PostMessageA(tree, WM_KEYDOWN, VK_RETURN, 0x001C0001);  // Enter presses Accept
     }, {{"Compare Folders", IDNO}});
     EXPECT_EQ(FolderLastChosen(), top_ + "\\");
     EXPECT_EQ(TextOf(Textbox(0)), "a.txt\r\nS\\\r\n");

@@ -129,6 +129,15 @@ TEST_F(MainFormTest, KeysInAPaneEditItsTextAndTabMovesTheFocus) {
     EXPECT_EQ(Selection(Textbox(0)), std::make_pair(3ul, 3ul));
     PressKey(VK_RETURN);
     PressKey('E');
+    // Ctrl+A through the box's procedure alone, which Wine's box ignores.
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(Textbox(0), WM_KEYDOWN, 'A', 0x001E0001);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(Selection(Textbox(0)), std::make_pair(0ul, 6ul));
     // Esc through the program's own loop leaves the window and its text.
     PostMessageA(Textbox(0), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
     PostMessageA(Textbox(0), WM_CHAR, VK_ESCAPE, 0x00010001);
