@@ -1,6 +1,16 @@
 #include "window/Placement.h"
 
+#include "compare/TextRoutines.h"
+
 namespace quorvex {
+
+std::optional<StoredPlace> StoredPlaceOf(std::string_view left, std::string_view top, std::string_view width,
+                                         std::string_view height) {
+    const StoredPlace place{LeadingNumber16(left), LeadingNumber16(top), LeadingNumber16(width),
+                            LeadingNumber16(height)};
+    if (place.width == 0 && place.height == 0) return std::nullopt;
+    return place;
+}
 
 StoredPlace PlaceToStore(const PixelRect& window, bool restored, const PixelRect& lastRestored, TwipsPerPixel tpp) {
     const PixelRect& r = restored ? window : lastRestored;

@@ -1,6 +1,9 @@
 // The main window's place, kept between runs in twips.
 #pragma once
 
+#include <optional>
+#include <string_view>
+
 #include "window/Twips.h"
 
 namespace quorvex {
@@ -12,6 +15,12 @@ struct StoredPlace {
     long height = 0;
     bool operator==(const StoredPlace&) const = default;
 };
+
+// The place the four stored texts give, each read by its leading number;
+// none when neither a width nor a height is stored. A place off the screen
+// is applied as it is, and a size below the minimum is the system's to raise.
+std::optional<StoredPlace> StoredPlaceOf(std::string_view left, std::string_view top, std::string_view width,
+                                         std::string_view height);
 
 // The place stored at closing: the window's own while it is restored, and
 // while it is minimized or maximized the last place it had restored, both in

@@ -147,13 +147,6 @@ TEST_F(Model, TheCommandLineFillsThePanesByItsSwitchAndItsNumberOfNames) {
     }
 }
 
-TEST_F(Model, TheCommandLineSaysOnceWhenTheTwoPanesCameOutTheSame) {
-    port.files = {{"C:\\a", "x\r\ny"}, {"C:\\b", "x\r\ny"}};
-    port.handedOver = {"C:\\a", "C:\\b"};
-    model.Start("/fl.ini");
-    EXPECT_EQ(port.told, std::vector<Notice>{Notice::FilesIdentical});
-}
-
 // The desktop is resolved in the folder last chosen itself.
 TEST_F(Model, OneHandedOverFolderAsksForTheOtherAndTheDesktopBecomesItsFolder) {
     port.listings = {{"C:\\d", "d\r\n"}, {"C:\\Desk\\", "e\r\n"}};
@@ -164,21 +157,6 @@ TEST_F(Model, OneHandedOverFolderAsksForTheOtherAndTheDesktopBecomesItsFolder) {
     EXPECT_EQ(port.text, (Pair{"d\r\n", "e\r\n"}));
     EXPECT_EQ(FolderLastChosen(), "C:\\Desk\\");
     EXPECT_EQ(model.SourceLabel(1), "contents of C:\\Desk\\");
-}
-
-TEST_F(Model, CompareButtonsLatchTheirViewAndCompareAndThePressedOneReturnsToTheTexts) {
-    Type(0, "pear\r\napple\r\nkiwi");
-    Type(1, "kiwi\r\napple");
-    model.CompareIt_Click(0);
-    EXPECT_EQ(port.view, View::Similarities);
-    EXPECT_EQ(port.results, (std::array<Items, 2>{Items{"apple", "kiwi"}, Items{"apple", "kiwi"}}));
-    EXPECT_EQ(port.status, (Pair{"2 items", "2 items"}));
-    model.CompareIt_Click(1);
-    EXPECT_EQ(port.results, (std::array<Items, 2>{Items{"pear"}, Items{}}));
-    port.statusTimer = {false, false};
-    model.CompareIt_Click(1);
-    EXPECT_EQ(port.view, View::Edit);
-    EXPECT_EQ(port.statusTimer, (std::array<bool, 2>{true, true}));  // the counts of the texts come back
 }
 
 // A checked "Case sensitive" makes items that differ only in case match.
@@ -245,25 +223,6 @@ TEST_F(Model, AListingAsksAboutSubfoldersAndWritesTheStatusOnlyOnceItIsDone) {
     EXPECT_FALSE(model.ListingInProgress());
 }
 
-TEST_F(Model, CopyAndSaveTakeTheTextOrTheResultAndNeverNothing) {
-    port.saveDialog = {"C:\\never.txt"};
-    model.BtnCopy_Click(0);
-    model.BtnSave_Click(0);
-    EXPECT_EQ(port.told, (std::vector<Notice>{Notice::NothingToCopy, Notice::NothingToSave}));
-    EXPECT_EQ(port.saveDialog.size(), 1u);
-    Type(0, "b\r\na\r\nc");
-    Type(1, "a\r\nb");
-    model.BtnCopy_Click(0);
-    EXPECT_EQ(port.clipboard, "b\r\na\r\nc");
-    model.CompareIt_Click(0);
-    model.BtnCopy_Click(0);
-    EXPECT_EQ(port.clipboard, "a\r\nb\r\n");
-    port.saveDialog = {"  ", "C:\\out.txt"};
-    model.BtnSave_Click(0);  // a blank name is a cancel
-    model.BtnSave_Click(0);
-    EXPECT_EQ(port.written, (std::map<std::string, std::string>{{"C:\\out.txt", "a\r\nb\r\n"}}));
-}
-
 // Letter case counts: another spelling of the other pane's file asks nothing.
 TEST_F(Model, OpeningOrSavingTheOtherPanesFileAsksFirst) {
     port.files = {{"C:\\same.txt", "s"}, {"C:\\SAME.TXT", "S"}};
@@ -277,7 +236,8 @@ TEST_F(Model, OpeningOrSavingTheOtherPanesFileAsksFirst) {
     model.BtnOpen_Click(1);
     EXPECT_EQ(port.asked.size(), 2u);
     EXPECT_EQ(port.text[1], "S");
-    port.saveDialog = {"C:\\same.txt"};
+    port.saveDialog = {"C:\\same.txt", "  "};  // a blank name is a cancel
+    model.BtnSave_Click(1);
     model.BtnSave_Click(1);
     EXPECT_EQ(port.asked.back(), Question::SameFile);
     EXPECT_TRUE(port.written.empty());
@@ -316,17 +276,11 @@ TEST_F(Model, ADropWhileAListingAsksItsQuestionIsLetGo) {
 }
 
 // The pane scrolled last leads; no sync while a listing writes a pane.
-TEST_F(Model, AScrolledTextBoxLeadsTheOtherOnTheTimersTickWhileSyncIsOn) {
+TEST_F(Model, AScrolledTextBoxLeadsTheOtherOnTheTimersTickUnlessAListingRuns) {
     model.Textbox_Scrolled(1);
     model.Textbox_Scrolled(0);
-    EXPECT_TRUE(port.syncTimer);
     model.SyncTimer_Timer();
-    EXPECT_FALSE(port.syncTimer);
     EXPECT_EQ(port.aligned, Items{"0 texts"});
-    model.Option_Click(Option::Sync);
-    model.Textbox_Scrolled(1);
-    EXPECT_FALSE(port.syncTimer);
-    model.Option_Click(Option::Sync);
     port.whileAsked = [&] { model.Textbox_Scrolled(0); };
     model.AddListing("C:\\top", 0, "");
     EXPECT_FALSE(port.syncTimer);

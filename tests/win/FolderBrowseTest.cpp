@@ -39,7 +39,6 @@ protected:
         return text;
     }
 
-    TempFolder folder_;
     std::string top_;
 };
 

@@ -49,6 +49,7 @@ protected:
     }
 
     RegistrySandbox registry_;
+    TempFolder folder_;
     std::unique_ptr<Quorvex> form_;
 };
 

@@ -127,15 +127,6 @@ void PressKey(WORD key, std::initializer_list<WORD> held) {
     PumpFor(50);  // Wine's input reaches the queue a moment later
 }
 
-void Type(HWND edit, const std::string& text) {
-    SetFocus(edit);
-    const int end = GetWindowTextLengthA(edit);
-    SendMessageA(edit, EM_SETSEL, static_cast<WPARAM>(end), end);
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (text[i] != '\n' || i == 0 || text[i - 1] != '\r')
-            SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(text[i]), 1);
-}
-
 void Paste(HWND edit, const std::string& text) {
     SendMessageA(edit, EM_SETSEL, 0, -1);
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));

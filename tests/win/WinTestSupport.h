@@ -26,8 +26,6 @@ std::string BesideTests(const std::string& name);
 
 // Presses `key` with the `held` keys down, as the keyboard does.
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
-// Types at the end of a text box's text as characters ("\r\n" is one Enter).
-void Type(HWND edit, const std::string& text);
 // Replaces the whole text as a paste does (the box reports the change).
 void Paste(HWND edit, const std::string& text);
 

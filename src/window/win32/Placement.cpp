@@ -1,6 +1,5 @@
 #include "window/win32/Placement.h"
 
-#include "compare/TextRoutines.h"
 #include "platform/win32/Registry.h"
 
 namespace quorvex {
@@ -8,8 +7,8 @@ namespace {
 
 const char kKey[] = "Software\\Orlenti\\Quorvex";
 
-short Read(const std::string& name, const char* suffix) {
-    return LeadingNumber16(GetRegString(HKEY_CURRENT_USER, kKey, name + suffix));
+std::string Read(const std::string& name, const char* suffix) {
+    return GetRegString(HKEY_CURRENT_USER, kKey, name + suffix);
 }
 
 void Write(const std::string& name, const char* suffix, long twips) {
@@ -19,15 +18,14 @@ void Write(const std::string& name, const char* suffix, long twips) {
 }  // namespace
 
 bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp) {
-    const short left = Read(name, ".left"), top = Read(name, ".top");
-    const short width = Read(name, ".width"), height = Read(name, ".height");
-    if (width == 0 && height == 0) return false;
-    const int x = TwipsToPixels(left, tpp.x), y = TwipsToPixels(top, tpp.y);
-    // The window system raises a size below the minimum track size itself.
+    const auto place = StoredPlaceOf(Read(name, ".left"), Read(name, ".top"), Read(name, ".width"), Read(name, ".height"));
+    if (!place) return false;
+    const PixelRect p = ToPixels({static_cast<float>(place->left), static_cast<float>(place->top),
+                                  static_cast<float>(place->width), static_cast<float>(place->height)}, tpp);
     if (GetWindowLongA(form, GWL_STYLE) & WS_THICKFRAME)
-        MoveWindow(form, x, y, TwipsToPixels(width, tpp.x), TwipsToPixels(height, tpp.y), TRUE);
+        MoveWindow(form, p.left, p.top, p.width, p.height, TRUE);
     else
-        SetWindowPos(form, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(form, nullptr, p.left, p.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
 }
 

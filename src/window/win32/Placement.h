@@ -9,9 +9,8 @@
 
 namespace quorvex {
 
-// Puts the form where the values `name`.left, .top, .width and .height say;
-// false, and the form left alone, when neither a width nor a height is
-// stored. A place off the screen is applied as it is.
+// Puts the form where the values `name`.left, .top, .width and .height say
+// (StoredPlaceOf); false, and the form left alone, when nothing is stored.
 bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp);
 
 // Stores `place`.left, .top, .height and .width, in this order.

@@ -1,3 +1,8 @@
+// The main window's settings and placement, its help, its closing, its
+// synchronised scrolling and the subclassing under them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
 #include <string>
 
 #include "MainFormFixture.h"
@@ -5,13 +10,10 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Registry.h"
 #include "window/Twips.h"
+#include "window/win32/Subclass.h"
 
 namespace quorvex::test {
 namespace {
-
-void Store(const char* suffix, const std::string& text) {
-    SaveRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", std::string("Quorvex") + suffix, text);
-}
 
 // The form reads its settings at start: each test stores them first.
 class Settings : public MainFormTest {
@@ -32,11 +34,11 @@ protected:
 // WM_CLOSE.
 TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
     Opened();
-    MoveWindow(Form(), 30, 40, 600, 450, TRUE);
+    MoveWindow(Form(), -30, 40, 600, 450, TRUE);  // partly off the screen, and put back so
     ShowWindow(Form(), SW_MAXIMIZE);
     SendMessageA(Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height"), "6750");  // twips
-    EXPECT_EQ(Opened(), (std::vector<LONG>{30, 40, 600, 450}));
+    EXPECT_EQ(Opened(), (std::vector<LONG>{-30, 40, 600, 450}));
     MoveWindow(Form(), 60, 70, 610, 460, TRUE);
     EXPECT_TRUE(SendMessageA(Form(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     SendMessageA(Form(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
@@ -68,19 +70,6 @@ TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
     }
 }
 
-TEST_F(Settings, StoredValuesAreReadByTheirLeadingNumberAndAppliedAsTheyAre) {
-    Store(".left", "-1200.4");  // off the screen
-    Store(".top", "900 twips");
-    Store(".width", "8250");
-    Store(".height", "6000");
-    EXPECT_EQ(Opened(), (std::vector<LONG>{-80, 60, 550, 400}));
-    Store(".left", "40000");  // beyond 16 bits
-    Store(".top", "none");
-    Store(".height", "");
-    // Placed before it is subclassed: the system's own minimum height.
-    EXPECT_EQ(Opened(), (std::vector<LONG>{0, 0, 550, GetSystemMetrics(SM_CYMINTRACK)}));
-}
-
 // Help and F1 open the suite's help file at the form's context; the help
 // window goes with the main window.
 TEST_F(Settings, HelpOpensTheSuitesHelpFileOrSaysItIsMissing) {
@@ -91,10 +80,7 @@ TEST_F(Settings, HelpOpensTheSuitesHelpFileOrSaysItIsMissing) {
     ASSERT_TRUE(answerer.Answered(0));
     EXPECT_EQ(answerer.Text(1), "Help file not found.  Orlenti Vantoria has not been properly installed");
     EXPECT_FALSE(answerer.HadHelp(1));
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    const std::string folder = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "help";
-    SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", "  " + folder + " ");
+    SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", "  " + BesideTests("help") + " ");
     Opened();
     Click(Item(control::kBtnHelp));
     const HWND help = FindWindowA("HH Parent", nullptr);  // the viewer opens only at a context the file has
@@ -121,6 +107,105 @@ TEST(Registry, ReadsWhatItWroteCreatingAMissingKeyEmpty) {
     EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "path"), "");
     RegSetValueExA(key.get(), "zero", 0, REG_SZ, reinterpret_cast<const BYTE*>("ab\0cd"), 6);
     EXPECT_EQ(GetRegString(HKEY_CURRENT_USER, "A\\B", "zero"), "ab");
+}
+
+class SyncScrolling : public MainFormTest {
+protected:
+    void SetUp() override {
+        MainFormTest::SetUp();
+        std::string list;
+        for (int i = 0; i < 100; ++i) list += "item" + std::to_string(i) + "\r\n";
+        for (int pane = 0; pane < 2; ++pane) {
+            Paste(Textbox(pane), list);
+            SendMessageA(Textbox(pane), EM_LINESCROLL, 0, -100);  // back to the top, which a paste leaves
+        }
+    }
+    LRESULT FirstLine(int pane) const { return SendMessageA(Textbox(pane), EM_GETFIRSTVISIBLELINE, 0, 0); }
+    LRESULT Top(int pane) const { return SendMessageA(Listbox(pane), LB_GETTOPINDEX, 0, 0); }
+    void ScrollTo(int pane, int line) const {
+        SendMessageA(Textbox(pane), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, line), 0);
+    }
+    // One wheel message with the pointer over the middle of a result list,
+    // as it reaches the form when the focus is on a button.
+    void Wheel(int pane, short rotation, WORD keys = 0) const {
+        RECT r{};
+        GetWindowRect(Listbox(pane), &r);
+        SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        SendMessageA(Form(), WM_MOUSEWHEEL, MAKEWPARAM(keys, rotation), MAKELPARAM(r.left + 5, r.top + 5));
+    }
+};
+
+TEST_F(SyncScrolling, ScrollingATextBoxBringsTheOtherToTheSameLineAMomentLater) {
+    ScrollTo(1, 40);
+    EXPECT_EQ(FirstLine(0), 0);  // the sync waits for its timer
+    EXPECT_TRUE(PumpUntil([&] { return FirstLine(0) == 40; }));
+    ScrollTo(1, 60);  // the pane scrolled last leads
+    ScrollTo(0, 10);
+    PumpFor(150);
+    EXPECT_EQ(FirstLine(1), 10);
+    Click(Item(control::kOptSync));
+    ScrollTo(0, 30);
+    PumpFor(150);
+    EXPECT_EQ(FirstLine(1), 10);
+}
+
+TEST_F(SyncScrolling, ScrollingAResultListMovesTheOtherAtOnce) {
+    ClickCompare(0);
+    for (int i = 0; i < 3; ++i) SendMessageA(Listbox(0), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(Top(1), 3);
+    Wheel(1, -WHEEL_DELTA, MK_SHIFT);  // the wheel too
+    EXPECT_EQ(Top(1), 8);
+    EXPECT_EQ(Top(0), 8);
+}
+
+// A focused result list scrolls itself as a list box does; a wheel turn
+// that reaches the form in the edit view moves no text box.
+TEST_F(SyncScrolling, AFocusedResultListTakesTheWheelAndTheEditViewIgnoresIt) {
+    SendMessageA(Textbox(1), EM_LINESCROLL, 0, 30);
+    Click(Item(control::kOptSort));  // fills the hidden lists
+    Wheel(1, -WHEEL_DELTA);
+    PumpFor(150);
+    EXPECT_EQ(FirstLine(0), 0);
+    ClickCompare(0);
+    SetFocus(Listbox(0));
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    SendMessageA(Listbox(0), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
+    EXPECT_EQ(Top(0), static_cast<LRESULT>(lines));
+    EXPECT_EQ(Top(1), static_cast<LRESULT>(lines));
+}
+
+TEST_F(SyncScrolling, WheelScrollsTheResultListUnderThePointer) {
+    Click(Item(control::kOptSync));
+    ClickCompare(0);
+    SendMessageA(Listbox(1), LB_SETTOPINDEX, 3, 0);
+    Wheel(1, WHEEL_DELTA);
+    EXPECT_EQ(Top(1), 2);
+    Wheel(0, -WHEEL_DELTA, MK_CONTROL);
+    EXPECT_EQ(Top(0), 5);
+    EXPECT_EQ(Top(1), 2);
+}
+
+LRESULT CALLBACK PassOn(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(OldWndProc(hWnd), hWnd, uMsg, wParam, lParam);
+}
+
+TEST(Subclass, HookingTwiceKeepsTheFirstOldProcedureAndUnhookPutsItBack) {
+    HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    const auto procedure = [&] { return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC)); };
+    const WNDPROC original = procedure();
+    EXPECT_FALSE(Unhook(window));  // never hooked
+    EXPECT_EQ(procedure(), original);
+    int owner = 0;
+    EXPECT_TRUE(Hook(window, PassOn, &owner));
+    EXPECT_TRUE(Hook(window, DefWindowProcA));
+    EXPECT_EQ(procedure(), PassOn);
+    EXPECT_EQ(GetPropA(window, "ObjectPtr"), &owner);
+    EXPECT_TRUE(Unhook(window));
+    EXPECT_EQ(procedure(), original);
+    EXPECT_EQ(GetPropA(window, "OldWndProc"), nullptr);
+    EXPECT_EQ(GetPropA(window, "ObjectPtr"), nullptr);
+    DestroyWindow(window);
 }
 
 }  // namespace
