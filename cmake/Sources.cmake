@@ -40,8 +40,9 @@ add_custom_target(quorvex_layers ALL
   COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/CheckLayers.cmake
   COMMENT "Checking the includes against the layers" VERBATIM)
 
+# Built where something links it: the fuzz build needs only its own.
 function(quorvex_core_library name)
-  add_library(${name} STATIC ${QUORVEX_CORE_SOURCES} ${QUORVEX_SYSTEM_SOURCES})
+  add_library(${name} STATIC EXCLUDE_FROM_ALL ${QUORVEX_CORE_SOURCES} ${QUORVEX_SYSTEM_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   add_dependencies(${name} quorvex_layers)
 endfunction()
