@@ -32,7 +32,6 @@ using Faults = MainFormTest;
 // No message is defined for a failed save, so nothing may be lost by one:
 // the old file keeps every byte and no temporary file stays behind.
 TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
-    TempFolder folder;
     const std::string old(3000, 'o');
     Paste(Textbox(0), "new\r\nlist");
     const auto saveFails = [&](const char* what, const std::string& target) {
@@ -45,17 +44,17 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
         EXPECT_EQ(names(), before);
         EXPECT_EQ(TextOf(Textbox(0)), "new\r\nlist");
     };
-    const std::string readOnly = folder.Write("read-only.txt", old);
+    const std::string readOnly = folder_.Write("read-only.txt", old);
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     saveFails("over a read-only file", readOnly);
-    const std::string held = folder.Write("held.txt", old);
+    const std::string held = folder_.Write("held.txt", old);
     const UniqueFile other(CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     saveFails("over a file another program holds open", held);
 
-    if (!folder.MakeTinyDisk("tiny")) GTEST_SKIP() << "no tmpfs for a full disk";
-    const std::string full = folder.Write("tiny\\full.txt", old);
+    if (!folder_.MakeTinyDisk("tiny")) GTEST_SKIP() << "no tmpfs for a full disk";
+    const std::string full = folder_.Write("tiny\\full.txt", old);
     saveFails("onto a full disk", full);
-    ASSERT_TRUE(folder.MakeReadOnly("tiny"));
+    ASSERT_TRUE(folder_.MakeReadOnly("tiny"));
     saveFails("into a read-only folder", full);
 }
 

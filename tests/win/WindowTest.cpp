@@ -50,8 +50,7 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
 // A close that comes while the program asks something (another program
 // closes it) ends it all the same, and the placement is written.
 TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
-    TempFolder folder;
-    const std::string large = folder.Write("large.txt", std::string(50001, 'x'));
+    const std::string large = folder_.Write("large.txt", std::string(50001, 'x'));
     for (auto [button, steps, className, title] :
          {std::tuple{control::kBtnOpen, std::vector<Step>{{"Select a file to compare", IDOK, large}}, "#32770",
                      "Quorvex"},  // the large-file question, in the middle of a load
@@ -149,15 +148,6 @@ TEST_F(SyncScrolling, ScrollingATextBoxBringsTheOtherToTheSameLineAMomentLater) 
     EXPECT_EQ(FirstLine(1), 10);
 }
 
-TEST_F(SyncScrolling, ScrollingAResultListMovesTheOtherAtOnce) {
-    ClickCompare(0);
-    for (int i = 0; i < 3; ++i) SendMessageA(Listbox(0), WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(Top(1), 3);
-    Wheel(1, -WHEEL_DELTA, MK_SHIFT);  // the wheel too
-    EXPECT_EQ(Top(1), 8);
-    EXPECT_EQ(Top(0), 8);
-}
-
 // A focused result list scrolls itself as a list box does; a wheel turn
 // that reaches the form in the edit view moves no text box.
 TEST_F(SyncScrolling, AFocusedResultListTakesTheWheelAndTheEditViewIgnoresIt) {
@@ -175,15 +165,20 @@ TEST_F(SyncScrolling, AFocusedResultListTakesTheWheelAndTheEditViewIgnoresIt) {
     EXPECT_EQ(Top(1), static_cast<LRESULT>(lines));
 }
 
-TEST_F(SyncScrolling, WheelScrollsTheResultListUnderThePointer) {
-    Click(Item(control::kOptSync));
+// The scroll bar and the wheel over the form lead the other list at once;
+// without sync the wheel scrolls the list under the pointer only.
+TEST_F(SyncScrolling, AResultListLeadsTheOtherAndTheWheelScrollsTheOneUnderThePointer) {
     ClickCompare(0);
-    SendMessageA(Listbox(1), LB_SETTOPINDEX, 3, 0);
+    for (int i = 0; i < 3; ++i) SendMessageA(Listbox(0), WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(Top(1), 3);
+    Wheel(1, -WHEEL_DELTA, MK_SHIFT);
+    EXPECT_EQ(Top(0), 8);
+    Click(Item(control::kOptSync));
     Wheel(1, WHEEL_DELTA);
-    EXPECT_EQ(Top(1), 2);
+    EXPECT_EQ(Top(1), 7);
     Wheel(0, -WHEEL_DELTA, MK_CONTROL);
-    EXPECT_EQ(Top(0), 5);
-    EXPECT_EQ(Top(1), 2);
+    EXPECT_EQ(Top(0), 13);
+    EXPECT_EQ(Top(1), 7);
 }
 
 LRESULT CALLBACK PassOn(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
