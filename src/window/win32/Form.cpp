@@ -47,23 +47,27 @@ bool Form::CreateForm(const CreateArgs& args) {
 }
 
 // Every child window of a form is a Control: its notifications go to it.
+// A window that is no child of this form (a menu's command has none) is
+// left to the form.
 std::optional<LRESULT> Form::ToControls(UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto child = [this](HWND window) {
+        return window != nullptr && GetParent(window) == hwnd_ ? Control::FromHandle(window) : nullptr;
+    };
     switch (message) {
         case WM_COMMAND:
-            if (Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam))) {
+            if (Control* control = child(reinterpret_cast<HWND>(lParam))) {
                 control->OnCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
                 return 0;
             }
             return std::nullopt;
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (Control* control = Control::FromHandle(header.hwndFrom)) return control->OnNotify(header);
+            if (Control* control = child(header.hwndFrom)) return control->OnNotify(header);
             return std::nullopt;
         }
         case WM_DRAWITEM: {
             const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (Control* control = Control::FromHandle(item.hwndItem); control && control->OnDrawItem(item))
-                return TRUE;
+            if (Control* control = child(item.hwndItem); control && control->OnDrawItem(item)) return TRUE;
             return std::nullopt;
         }
         default:
