@@ -39,6 +39,17 @@ TEST_F(CommandLineTest, TwoFilesAreLoadedAndSaidIdenticalWhenTheyAre) {
     EXPECT_FALSE(FileLength(list_));  // consumed
 }
 
+// The system's collation takes the two names for one; only letter case
+// makes a repeat. The panes differ, so nothing is said.
+TEST_F(CommandLineTest, NamesThatDifferBeyondLetterCaseAreTwo) {
+    const std::string a = folder_.Write("Masse.txt", "a"), b = folder_.Write("Ma\xDF" "e.txt", "b");
+    Answerer nothing({});
+    Start("File1=" + a + "\r\nFile2=" + b + "\r\n");
+    EXPECT_EQ(TextOf(Textbox(0)) + TextOf(Textbox(1)), "ab");
+    PumpFor(100);
+    EXPECT_EQ(nothing.Unexpected(), "");
+}
+
 using FileLoading = MainFormTest;
 
 // A text box holds no zero byte: a binary file shows up to its first.
