@@ -13,6 +13,7 @@ set(QUORVEX_CORE_SOURCES
   src/sources/Drops.cpp
   src/sources/FileLoading.cpp
   src/sources/FolderListing.cpp
+  src/sources/FolderWalk.cpp
   src/sources/HandedOverNames.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "platform/DialogText.h"
 #include "sources/Drops.h"
+#include "sources/FolderWalk.h"
 #include "sources/HandedOverList.h"
 #include "sources/ItemCount.h"
 #include "sources/ListText.h"
@@ -74,6 +76,56 @@ TEST(ItemCount, IgnoresLineEndsAtTheEndAndEmptyLinesBetweenItems) {
         {"a\nb", 1},             // a lone line feed does not end a line
     };
     for (const auto& [text, expected] : rows) EXPECT_EQ(ItemCountFromLines(LinesOf(text), text), expected) << text;
+}
+
+// Folders by path, each with its entries; a link leads to the folder that
+// its name names after a "~", and one whose name ends in "?" cannot be told.
+struct FakeFolders : FolderReader {
+    std::map<std::string, std::vector<FolderEntry>> folders;
+    std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) override {
+        if (!folders.count(Target(folder))) return std::nullopt;
+        return folders[Target(folder)];
+    }
+    std::string Child(const std::string& folder, const std::string& name) override { return folder + "\\" + name; }
+    std::optional<bool> SameFolder(const std::string& a, const std::string& b) override {
+        if (a.back() == '?' || b.back() == '?') return std::nullopt;
+        return Target(a) == Target(b);
+    }
+    static std::string Target(std::string path) {
+        if (path.back() == '?') path.pop_back();
+        const auto link = path.rfind('~');
+        return link == std::string::npos ? path : path.substr(link + 1);
+    }
+};
+
+// t: a, S\ (b, the vanished V\, U\ (c)), d; the question comes at S.
+TEST(WalkFolderTree, ListsEachFolderBeforeWhatIsBelowItAndAsksOnceAtTheFirstSubfolder) {
+    FakeFolders fs;
+    fs.folders = {{"t", {{"a"}, {"S", true}, {"d"}}}, {"t\\S", {{"b"}, {"V", true}, {"U", true}}}, {"t\\S\\U", {{"c"}}}};
+    std::string asked;
+    const auto listing = [&](bool answer) {
+        return WalkFolderTree("t", "", [&] { return asked = "after S", answer; }, fs);
+    };
+    EXPECT_EQ(listing(true), "a\r\nS\\\r\nd\r\n\\S\\b\r\n\\S\\V\\\r\n\\S\\U\\\r\n\\S\\U\\c\r\n");
+    EXPECT_EQ(listing(false), "a\r\nS\\\r\nd\r\n");
+    EXPECT_EQ(asked, "after S");
+    asked.clear();  // below the top, and without subfolders, nothing is asked
+    EXPECT_EQ(WalkFolderTree("t\\S", "t", [&] { return asked = "asked", false; }, fs),
+              "\\S\\b\r\n\\S\\V\\\r\n\\S\\U\\\r\n\\S\\U\\c\r\n");
+    EXPECT_EQ(WalkFolderTree("t\\S\\U", "", [&] { return asked = "asked", false; }, fs), "c\r\n");
+    EXPECT_EQ(WalkFolderTree("missing", "", [] { return true; }, fs), "");
+    EXPECT_EQ(asked, "");
+}
+
+// A link back to the folder holding it, or to one that cannot be told,
+// gets its line but is not followed; a link elsewhere is followed.
+TEST(WalkFolderTree, FollowsLinksUnlessTheyLeadBackUp) {
+    FakeFolders fs;
+    fs.folders = {{"t", {{"S", true}, {"L~o", true, true}}},
+                  {"t\\S", {{"up~t", true, true}, {"q~o?", true, true}}},
+                  {"o", {{"f"}}}};
+    EXPECT_EQ(WalkFolderTree("t", "", [] { return true; }, fs),
+              "S\\\r\nL~o\\\r\n\\S\\up~t\\\r\n\\S\\q~o?\\\r\n\\L~o\\f\r\n");
 }
 
 }  // namespace

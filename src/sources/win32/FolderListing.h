@@ -1,17 +1,22 @@
-// The walk of a folder tree for its listing: one line per entry, files and
-// folders alike ("name", "folder\"), and on request the entries of every
-// subfolder, written relative to the top folder ("\S\c.txt", "\S\U\").
+// Folders read through Windows' ANSI file API for the listing's walk
+// (FolderWalk.h).
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "sources/FolderWalk.h"
+
 namespace quorvex {
 
-// The listing lines of `path` (each ending in CR LF), written relative to
-// `rootPath` or, when that is empty, to `path` itself. When `rootPath` is
-// empty, `includeSubfolders` is asked once, at the first subfolder, whether
-// to go below the top folder; otherwise the whole tree is listed.
+class WindowsFolderReader final : public FolderReader {
+public:
+    std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) override;
+    std::string Child(const std::string& folder, const std::string& name) override;
+    std::optional<bool> SameFolder(const std::string& a, const std::string& b) override;
+};
+
+// WalkFolderTree through Windows' file API.
 std::string ListFolderTree(const std::string& path, const std::string& rootPath,
                            const std::function<bool()>& includeSubfolders);
 

@@ -1,0 +1,74 @@
+#include "sources/FolderWalk.h"
+
+#include "sources/ListText.h"
+
+namespace quorvex {
+namespace {
+
+enum class Consent { NotAsked, Yes, No };
+
+// A folder waiting to be listed: its path, the prefix of its lines and the
+// folder whose listing found it.
+struct Folder {
+    std::string path;
+    std::string prefix;
+    std::size_t parent;
+};
+constexpr std::size_t kNoParent = static_cast<std::size_t>(-1);
+
+// Only a link can lead the walk back into a folder that is already on its
+// way down, and so into an endless walk: a link whose target is the folder
+// holding it or one of its ancestors is not followed. A link whose target
+// cannot be told apart is not followed either. Other links are followed
+// like any folder, so their contents are listed under their own names.
+bool LeadsBackUp(const std::vector<Folder>& folders, std::size_t holder, const std::string& link,
+                 FolderReader& reader) {
+    for (std::size_t i = holder; i != kNoParent; i = folders[i].parent) {
+        const auto same = reader.SameFolder(link, folders[i].path);
+        if (!same || *same) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+// The tree is walked with a stack of pending folders rather than recursion, in
+// the same order: a folder's own entries first, then each of its subfolders
+// in the order found, each with its whole subtree. The depth is bounded only
+// by memory.
+std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
+                           const std::function<bool()>& includeSubfolders, FolderReader& reader) {
+    std::string text;
+    Consent consent = Consent::NotAsked;
+    std::vector<Folder> folders{{path, ListingPrefix(path, rootPath), kNoParent}};
+    std::vector<std::size_t> pending{0};
+    while (!pending.empty()) {
+        const std::size_t current = pending.back();
+        pending.pop_back();
+        const auto entries = reader.Entries(folders[current].path);
+        if (!entries) continue;
+        // Only the top folder of a top-level call asks before going deeper.
+        const bool asks = current == 0 && rootPath.empty();
+        std::vector<std::size_t> subfolders;
+        for (const FolderEntry& entry : *entries) {
+            const std::string& prefix = folders[current].prefix;
+            text += prefix;
+            text += entry.name;
+            if (!entry.folder) {
+                text += "\r\n";
+                continue;
+            }
+            text += "\\\r\n";
+            if (asks && consent == Consent::NotAsked) consent = includeSubfolders() ? Consent::Yes : Consent::No;
+            if (asks && consent != Consent::Yes) continue;
+            std::string child = reader.Child(folders[current].path, entry.name);
+            if (entry.link && LeadsBackUp(folders, current, child, reader)) continue;
+            subfolders.push_back(folders.size());
+            folders.push_back({std::move(child), (prefix.empty() ? "\\" : prefix) + entry.name + "\\", current});
+        }
+        pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
+    }
+    return text;
+}
+
+}  // namespace quorvex

@@ -1,0 +1,43 @@
+// The walk of a folder tree for its listing: one line per entry, files and
+// folders alike ("name", "folder\"), and on request the entries of every
+// subfolder, written relative to the top folder ("\S\c.txt", "\S\U\"). The
+// file system comes through a FolderReader: Windows' own in the program, the
+// standard library's in quorvex-compare.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvex {
+
+struct FolderEntry {
+    std::string name;
+    bool folder = false;  // its own path names a folder
+    bool link = false;    // a link to a folder, which may lead anywhere
+};
+
+class FolderReader {
+public:
+    // A folder's entries in the order the system gives them, "." and ".."
+    // left out; nothing when the folder cannot be read.
+    virtual std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) = 0;
+    // The path of the entry `name` of `folder`.
+    virtual std::string Child(const std::string& folder, const std::string& name) = 0;
+    // Whether two paths lead to the same folder; nothing when either cannot
+    // be told.
+    virtual std::optional<bool> SameFolder(const std::string& a, const std::string& b) = 0;
+
+protected:
+    ~FolderReader() = default;
+};
+
+// The listing lines of `path` (each ending in CR LF), written relative to
+// `rootPath` or, when that is empty, to `path` itself. When `rootPath` is
+// empty, `includeSubfolders` is asked once, at the first subfolder, whether
+// to go below the top folder; otherwise the whole tree is listed.
+std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
+                           const std::function<bool()>& includeSubfolders, FolderReader& reader);
+
+}  // namespace quorvex
