@@ -19,9 +19,9 @@ using quorvex::CaseRule;
 using quorvex::CompareMode;
 using Items = std::vector<std::string>;
 
-Items Normalised(std::string_view text) {
+Items Normalised(std::string_view text, bool trim) {
     Items items;
-    for (const auto item : quorvex::SplitAtCrLf(text)) items.emplace_back(quorvex::TrimSpaces(item));
+    for (const auto item : quorvex::SplitAtCrLf(text)) items.emplace_back(trim ? quorvex::TrimSpaces(item) : item);
     return items;
 }
 
@@ -33,14 +33,17 @@ bool Matches(std::string a, std::string b, CaseRule rule) {
     return a == b;
 }
 
-// One side kept as the steps define it: found or not against `other`,
-// then sorted with the removed items still in place.
+// One side kept as the steps define it: found or not against `other` (when
+// pairing, against an occurrence not taken by an earlier one, the other side
+// pairing in its own order too), then sorted with the removed items still
+// in place.
 Items Kept(Items side, const Items& other, const quorvex::CompareOptions& options) {
-    for (auto& item : side) {
-        bool found = false;
-        for (const auto& candidate : other) found = found || Matches(item, candidate, options.caseRule);
-        if (found != (options.mode == CompareMode::Similarities)) item.clear();
-    }
+    std::vector<char> taken(other.size(), 0), found(side.size(), 0);
+    for (std::size_t i = 0; i < side.size(); ++i)
+        for (std::size_t j = 0; j < other.size() && !found[i]; ++j)
+            if (Matches(side[i], other[j], options.caseRule) && !(options.pair && taken[j])) found[i] = taken[j] = 1;
+    for (std::size_t i = 0; i < side.size(); ++i)
+        if (found[i] != (options.mode == CompareMode::Similarities)) side[i].clear();
     std::vector<std::string_view> views(side.begin(), side.end());
     if (options.sort) quorvex::QuickSort(views, 0, static_cast<std::ptrdiff_t>(views.size()) - 1);
     Items kept;
@@ -54,21 +57,32 @@ Items Kept(Items side, const Items& other, const quorvex::CompareOptions& option
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const quorvex::CompareOptions options{(data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
-                                          (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact, (data[0] & 4) != 0};
+                                          (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
+                                          (data[0] & 4) != 0,
+                                          (data[0] & 8) == 0,
+                                          (data[0] & 16)   ? quorvex::NameRule::Always
+                                          : (data[0] & 32) ? quorvex::NameRule::Never
+                                                           : quorvex::NameRule::Auto,
+                                          (data[0] & 64) != 0};
     const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::size_t split = input.find('\0');
     const std::string_view leftText = input.substr(0, split);
     const std::string_view rightText = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
     const auto result = quorvex::CompareLists(leftText, rightText, options);
 
-    Items left = Normalised(leftText), right = Normalised(rightText);
+    Items left = Normalised(leftText, options.trim), right = Normalised(rightText, options.trim);
     if (left.size() > 200 || right.size() > 200) return 0;  // the definition is quadratic
-    bool pathMode = true;
-    for (const auto& item : left) pathMode = pathMode && item.find('\\') != std::string::npos;
-    for (std::size_t k = 0; k < right.size(); ++k) pathMode = pathMode && k < left.size() && left[k].rfind('\\', 0) != 0;
+    bool pathMode = options.names == quorvex::NameRule::Always;
+    if (options.names == quorvex::NameRule::Auto) {
+        pathMode = true;
+        for (const auto& item : left) pathMode = pathMode && item.find('\\') != std::string::npos;
+        for (std::size_t k = 0; k < right.size(); ++k)
+            pathMode = pathMode && k < left.size() && left[k].rfind('\\', 0) != 0;
+    }
+    const char* separators = options.names == quorvex::NameRule::Always ? "\\/" : "\\";
     if (pathMode) {
-        for (auto& item : left) item = std::string(quorvex::StripPath(item, "\\"));
-        for (auto& item : right) item = std::string(quorvex::StripPath(item, "\\"));
+        for (auto& item : left) item = item.substr(item.find_last_of(separators) + 1);
+        for (auto& item : right) item = item.substr(item.find_last_of(separators) + 1);
     }
     const Items expectedLeft = Kept(left, right, options), expectedRight = Kept(right, left, options);
     if (Items(result.left.begin(), result.left.end()) != expectedLeft ||

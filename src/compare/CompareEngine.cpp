@@ -16,9 +16,10 @@ namespace {
 
 using Items = std::vector<std::string_view>;
 
-Items NormalisedItems(std::string_view text) {
+Items NormalisedItems(std::string_view text, bool trim) {
     Items items = SplitAtCrLf(text);
-    for (auto& item : items) item = TrimSpaces(item);
+    if (trim)
+        for (auto& item : items) item = TrimSpaces(item);
     return items;
 }
 
@@ -26,7 +27,8 @@ Items NormalisedItems(std::string_view text) {
 // backslash; the second pass walks the right list's indexes but tests the left
 // item at each, so a left item that starts with a backslash (a line of a
 // folder listing) or a right list longer than the left turns path mode off.
-bool PathModeApplies(const Items& left, std::size_t rightCount) {
+bool PathModeApplies(const Items& left, std::size_t rightCount, NameRule names) {
+    if (names != NameRule::Auto) return names == NameRule::Always;
     for (const auto item : left)
         if (item.find('\\') == std::string_view::npos) return false;
     for (std::size_t k = 0; k < rightCount; ++k) {
@@ -44,6 +46,28 @@ std::string KeyText(std::string_view text, CaseRule rule) {
     std::string folded(text);
     LowerCaseInPlace(folded.data(), folded.size());
     return folded;
+}
+
+// Pairs each right item with an unpaired left occurrence of its key, the
+// first occurrences on each side pairing first: three "a" against one "a"
+// leave the second and third left "a" unpaired.
+void PairFirstOccurrences(const std::vector<std::uint32_t>& leftFirst, const std::vector<std::uint32_t>& rightFoundAt,
+                          std::vector<char> (&found)[2]) {
+    // Both by each key's first left item.
+    std::vector<std::uint32_t> unpaired(leftFirst.size(), 0), pairs(leftFirst.size(), 0);
+    for (const auto first : leftFirst) ++unpaired[first];
+    for (std::size_t j = 0; j < rightFoundAt.size(); ++j) {
+        const auto first = rightFoundAt[j];
+        if (first == ItemSet::kNone || unpaired[first] == 0) continue;
+        --unpaired[first];
+        ++pairs[first];
+        found[1][j] = 1;
+    }
+    for (std::size_t i = 0; i < leftFirst.size(); ++i) {
+        if (pairs[leftFirst[i]] == 0) continue;
+        --pairs[leftFirst[i]];
+        found[0][i] = 1;
+    }
 }
 
 // Without sorting, the kept items go straight to the result. A sort sees the
@@ -78,17 +102,18 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     Items items[2];
     std::string folded[2];
     eachSide([&](int side) {
-        items[side] = NormalisedItems(texts[side]);
+        items[side] = NormalisedItems(texts[side], options.trim);
         folded[side] = KeyText(texts[side], options.caseRule);
     });
-    const bool pathMode = PathModeApplies(items[0], items[1].size());
+    const bool pathMode = PathModeApplies(items[0], items[1].size(), options.names);
+    const std::string_view separators = options.names == NameRule::Always ? "\\/" : "\\";
     const bool exact = options.caseRule == CaseRule::Exact;
     const KeyedItems keys[2] = {{items[0], leftText, exact ? leftText.data() : folded[0].data()},
                                 {items[1], rightText, exact ? rightText.data() : folded[1].data()}};
     std::vector<std::uint64_t> hashes[2];
     eachSide([&](int side) {
         if (pathMode)
-            for (auto& item : items[side]) item = StripPath(item, "\\");
+            for (auto& item : items[side]) item = item.substr(item.find_last_of(separators) + 1);
         hashes[side] = KeyHashes(keys[side]);
     });
 
@@ -101,12 +126,16 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
         ItemSet(keys[0], hashes[0], half, leftFirst).FindEach(keys[1], hashes[1], rightFoundAt);
     });
     std::vector<char> found[2] = {std::vector<char>(items[0].size(), 0), std::vector<char>(items[1].size(), 0)};
-    for (std::size_t j = 0; j < items[1].size(); ++j) {
-        if (rightFoundAt[j] == ItemSet::kNone) continue;
-        found[1][j] = 1;
-        found[0][rightFoundAt[j]] = 1;
+    if (options.pair) {
+        PairFirstOccurrences(leftFirst, rightFoundAt, found);
+    } else {
+        for (std::size_t j = 0; j < items[1].size(); ++j) {
+            if (rightFoundAt[j] == ItemSet::kNone) continue;
+            found[1][j] = 1;
+            found[0][rightFoundAt[j]] = 1;
+        }
+        for (std::size_t i = 0; i < items[0].size(); ++i) found[0][i] = found[0][leftFirst[i]];
     }
-    for (std::size_t i = 0; i < items[0].size(); ++i) found[0][i] = found[0][leftFirst[i]];
     // Only the texts and the items are needed from here on.
     for (int side = 0; side < 2; ++side) {
         std::string().swap(folded[side]);
@@ -118,6 +147,8 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     if (options.sort) SortKeysAgree();  // settled before the sides sort on two threads
     const bool keepFound = options.mode == CompareMode::Similarities;
     CompareResult result;
+    for (const auto item : items[0]) result.heldLeft += !item.empty();
+    for (const auto item : items[1]) result.heldRight += !item.empty();
     eachSide([&](int side) {
         (side == 0 ? result.left : result.right) = Shown(items[side], found[side], keepFound, options.sort);
     });

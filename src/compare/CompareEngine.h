@@ -17,10 +17,23 @@ enum class CaseRule {
     Folded,  // items match when equal after the system's lower-case mapping
 };
 
+// When items are compared by the names at the end of their paths.
+enum class NameRule {
+    Auto,    // when every left item is a path (after "\"), as the window does
+    Always,  // every item, after its last "\" or "/"
+    Never,
+};
+
 struct CompareOptions {
     CompareMode mode = CompareMode::Similarities;
     CaseRule caseRule = CaseRule::Exact;
     bool sort = false;  // case-insensitive locale order instead of list order
+    bool trim = true;   // leading and trailing spaces taken off each item
+    NameRule names = NameRule::Auto;
+    // Each occurrence matches at most one occurrence on the other side, the
+    // first ones pairing first; otherwise an item matches whenever the other
+    // side holds it at all.
+    bool pair = false;
 };
 
 struct CompareResult {
@@ -28,6 +41,9 @@ struct CompareResult {
     // empty items. The views point into the texts passed to CompareLists.
     std::vector<std::string_view> left;
     std::vector<std::string_view> right;
+    // How many items each side held that were not empty.
+    std::size_t heldLeft = 0;
+    std::size_t heldRight = 0;
 };
 
 // Compares two pane texts whose items are separated by CR LF. The cost grows

@@ -60,6 +60,21 @@ const Case kCases[] = {
     {"spaces around paths trimmed first", "  C:\\a.txt  ", "a.txt", {{"a.txt"}, {"a.txt"}}, {{}, {}}},
 };
 
+// Three "a" against two leave the third; every other rule as the window's.
+TEST(CompareLists, PairsOccurrencesKeepsBlanksAndTakesNamesWhenAsked) {
+    const auto compare = [](std::string_view left, std::string_view right, const CompareOptions& options) {
+        const auto result = CompareLists(left, right, options);
+        return Outcome{Items(result.left.begin(), result.left.end()), Items(result.right.begin(), result.right.end())};
+    };
+    EXPECT_EQ(compare("a\r\nb\r\na\r\na", "a\r\nc\r\na", {.mode = Diff, .pair = true}), (Outcome{{"b", "a"}, {"c"}}));
+    EXPECT_EQ(compare("a\r\na\r\na", "a\r\na", {.pair = true}), (Outcome{{"a", "a"}, {"a", "a"}}));
+    EXPECT_EQ(compare(" a", "a", {.mode = Diff, .trim = false}), (Outcome{{" a"}, {"a"}}));
+    EXPECT_EQ(compare("x/a\r\ny\\b\r\nc", "a\r\nb", {.names = NameRule::Always}), (Outcome{{"a", "b"}, {"a", "b"}}));
+    EXPECT_EQ(compare("C:\\a", "a", {.names = NameRule::Never}), (Outcome{{}, {}}));
+    const auto held = CompareLists("a\r\n\r\n  \r\nb", "a\r\n", {});
+    EXPECT_EQ(std::make_pair(held.heldLeft, held.heldRight), std::make_pair(std::size_t{2}, std::size_t{1}));
+}
+
 TEST(CompareLists, KeepsWhatEachModeAsks) {
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
