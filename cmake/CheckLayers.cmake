@@ -6,8 +6,8 @@
 cmake_minimum_required(VERSION 3.25)
 set(standard_headers
   algorithm any array atomic bit bitset cassert cctype cerrno cfloat charconv chrono cinttypes climits clocale
-  cmath compare concepts condition_variable cstddef cstdint cstdio cstdlib cstring ctime cwchar cwctype deque
-  exception execution functional future initializer_list iomanip ios iosfwd istream iterator limits list locale
+  cmath csignal compare concepts condition_variable cstddef cstdint cstdio cstdlib cstring ctime cwchar cwctype deque
+  exception execution filesystem functional future initializer_list iomanip ios iosfwd istream iterator limits list locale
   map memory memory_resource mutex new numbers numeric optional ostream queue random ranges ratio set
   shared_mutex span sstream stack stdexcept streambuf string string_view system_error thread tuple type_traits
   typeindex typeinfo unordered_map unordered_set utility variant vector version)

@@ -4,6 +4,10 @@
 set(QUORVEX_CORE_SOURCES
   src/app/CommandLine.cpp
   src/app/QuorvexModel.cpp
+  src/cli/Input.cpp
+  src/cli/Options.cpp
+  src/cli/Report.cpp
+  src/cli/Run.cpp
   src/compare/CompareCommands.cpp
   src/compare/CompareEngine.cpp
   src/compare/ItemSet.cpp
@@ -45,6 +49,7 @@ add_custom_target(quorvex_layers ALL
 function(quorvex_core_library name)
   add_library(${name} STATIC EXCLUDE_FROM_ALL ${QUORVEX_CORE_SOURCES} ${QUORVEX_SYSTEM_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_compile_definitions(${name} PRIVATE QUORVEX_VERSION="${PROJECT_VERSION}")
   add_dependencies(${name} quorvex_layers)
 endfunction()
 
@@ -59,4 +64,11 @@ endif()
 
 if(WIN32)
   include(cmake/WindowsTargets.cmake)
+elseif(NOT QUORVEX_FUZZ)
+  # quorvex-compare: the comparison from the command line.
+  add_executable(quorvex-compare src/cli/Main.cpp)
+  target_link_libraries(quorvex-compare PRIVATE quorvex_core)
+  include(GNUInstallDirs)
+  install(TARGETS quorvex-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES docs/quorvex-compare.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()

@@ -1,0 +1,36 @@
+// The command line of quorvex-compare: GNU-style long options (a unique
+// prefix will do, a value after "=" or as the next argument), "--" before
+// inputs that begin with "-", and two inputs.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "compare/CompareEngine.h"
+
+namespace quorvex::cli {
+
+struct Options {
+    enum class Action { Compare, Help, Version };
+    Action action = Action::Compare;
+    std::array<std::string, 2> inputs;  // a file, a folder, or "-" for standard input
+    bool recursive = false;
+    CompareOptions compare{.mode = CompareMode::Differences};
+    std::array<bool, 2> shown{true, true};  // the sides printed
+    bool count = false;
+    bool quiet = false;
+    std::array<std::string, 2> outputs;  // files for each side's kept items
+};
+
+struct Parsed {
+    Options options;
+    std::string error;  // a usage error: nothing else is valid
+};
+
+// The arguments after the program's name.
+Parsed ParseArguments(const std::vector<std::string>& arguments);
+
+extern const char kUsage[];
+
+}  // namespace quorvex::cli

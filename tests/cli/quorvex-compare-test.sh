@@ -1,0 +1,67 @@
+#!/bin/bash
+# quorvex-compare from outside: exit statuses and messages on bad input,
+# standard input and UTF-16, a closed pipe, a failed output file, and --pair
+# against comm on random sorted lists. Usage: quorvex-compare-test.sh PROGRAM
+set -u
+program=$(realpath "$1")
+work=$(mktemp -d)
+trap 'umount -l "$work/tiny" 2>/dev/null; rm -rf "$work"' EXIT
+cd "$work"
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+# Runs the program; sets out, err and status.
+run() { out=$("$program" "$@" 2>err.txt); status=$?; err=$(cat err.txt); }
+expect() {  # status, stdout, stderr, what
+    [ "$status" = "$1" ] && [ "$out" = "$2" ] && [ "$err" = "$3" ] ||
+        fail "$4: status $status, out [$out], err [$err]"
+}
+
+printf 'pear\napple\n' > left.txt
+printf '\xff\xfek\x00i\x00w\x00i\x00\r\x00\n\x00a\x00p\x00p\x00l\x00e\x00' > right.txt  # UTF-16
+run left.txt right.txt
+expect 1 $'< pear\n> kiwi' "" "differences"
+out=$(printf 'apple\rpear' | "$program" left.txt -); status=$?
+[ "$status" = 0 ] && [ "$out" = "" ] || fail "standard input: $status [$out]"
+run left.txt missing.txt
+expect 2 "" "quorvex-compare: missing.txt: No such file or directory" "a missing file"
+run - -
+expect 2 "" $'quorvex-compare: standard input can be only one side\nTry \'quorvex-compare --help\' for more information.' "both standard input"
+run --frobnicate left.txt right.txt
+expect 2 "" $'quorvex-compare: unrecognized option \'--frobnicate\'\nTry \'quorvex-compare --help\' for more information.' "a bad option"
+
+# A reader that goes away: status 2 and no message.
+seq 1 200000 > many.txt
+"$program" many.txt /dev/null 2>err.txt | head -1 > /dev/null
+status=${PIPESTATUS[0]}
+[ "$status" = 2 ] && [ ! -s err.txt ] || fail "closed pipe: status $status, err [$(cat err.txt)]"
+
+# A full disk keeps the old output file whole and leaves nothing beside it.
+mkdir tiny
+if mount -t tmpfs -o size=16k tmpfs tiny 2>/dev/null; then
+    echo old > tiny/out.txt
+    run --output-left=tiny/out.txt many.txt /dev/null
+    [ "$status" = 2 ] && [ "$(cat tiny/out.txt)" = old ] && [ "$(ls tiny)" = out.txt ] &&
+        [[ "$err" == "quorvex-compare: tiny/out.txt: No space left on device" ]] ||
+        fail "full disk: status $status, err [$err], files [$(ls tiny)]"
+else
+    echo "full disk not tried: no tmpfs here"
+fi
+
+# --pair keeps and drops occurrences as comm does on sorted lists (comm also
+# prints empty lines, which are never items).
+for round in $(seq 1 20); do
+    for side in a b; do
+        awk -v seed=$((round * 2)) -v side=$side 'BEGIN {
+            srand(seed + (side == "b")); split("x,y,xy, x,x ,\xe9,\xe9x,", words, ",")
+            for (i = 0; i < 150; i++) print words[int(rand() * 8) + 1]
+        }' | LC_ALL=C sort > $side.txt
+    done
+    for mode in "-23 --left" "-13 --right" "-12 --similarities --left"; do
+        expected=$(LC_ALL=C comm ${mode%% *} a.txt b.txt | LC_ALL=C grep -av '^$')
+        actual=$("$program" --pair --no-trim --names=never ${mode#* } a.txt b.txt)
+        [ "$actual" = "$expected" ] || fail "comm ${mode%% *}, round $round"
+    done
+done
+
+[ $failures = 0 ] && echo "all passed"
+exit $((failures > 0))

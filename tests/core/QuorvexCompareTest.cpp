@@ -1,0 +1,138 @@
+// quorvex-compare's arguments, inputs and output, driven natively through a
+// system of plain strings; the real program is run from outside by
+// tests/cli/quorvex-compare-test.sh.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "cli/Input.h"
+#include "cli/Options.h"
+#include "cli/Run.h"
+
+namespace quorvex::cli {
+namespace {
+
+TEST(ParseArguments, TakesGnuLongOptionsAndExactlyTwoInputs) {
+    auto parsed = ParseArguments({"--sim", "--names", "always", "--output-left=o.txt", "--right", "--", "-", "-x"});
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.options.compare.mode, CompareMode::Similarities);
+    EXPECT_EQ(parsed.options.compare.names, NameRule::Always);
+    EXPECT_EQ(parsed.options.outputs[0], "o.txt");
+    EXPECT_EQ(parsed.options.shown, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(parsed.options.inputs, (std::array<std::string, 2>{"-", "-x"}));
+    EXPECT_EQ(ParseArguments({"a", "-h", "--bogus"}).options.action, Options::Action::Help);
+    const std::pair<std::vector<std::string>, const char*> errors[] = {
+        {{"--n", "a", "b"}, "option '--n' is ambiguous"},
+        {{"--nope", "a", "b"}, "unrecognized option '--nope'"},
+        {{"-s", "a", "b"}, "invalid option -- 's'"},
+        {{"a", "b", "--output-right"}, "option '--output-right' requires an argument"},
+        {{"--sort=yes", "a", "b"}, "option '--sort' doesn't allow an argument"},
+        {{"--names=some", "a", "b"}, "invalid argument 'some' for '--names' (auto, always or never)"},
+        {{"-", "-"}, "standard input can be only one side"},
+        {{"a"}, "missing operand: LEFT and RIGHT"},
+        {{"a", "b", "c"}, "extra operand 'c'"},
+    };
+    for (const auto& [arguments, error] : errors) EXPECT_EQ(ParseArguments(arguments).error, error);
+}
+
+TEST(ItemsText, DropsTheUtf8MarkReadsUtf16AndEndsItemsAtAnyLineEnd) {
+    EXPECT_EQ(ItemsText("\xEF\xBB\xBF" "a\nb\r\nc\rd\r\r\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+    EXPECT_EQ(ItemsText(std::string("\xFF\xFE" "a\0\n\0\xE9\0=\xD8\x00\xDC", 12)), "a\r\n\xC3\xA9\xF0\x9F\x90\x80");
+    EXPECT_EQ(ItemsText(std::string("\xFE\xFF\xD8\x00\x00" "a\x00", 7)), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+    EXPECT_EQ(ItemsText(std::string("a\0b", 3)), std::string("a\0b", 3));
+}
+
+struct FakeSystem : System, FolderReader {
+    std::map<std::string, std::string> files, written;
+    std::map<std::string, std::vector<FolderEntry>> folders;
+    std::string input, out, err;
+    bool writable = true, printable = true;
+
+    std::optional<std::string> ReadFile(const std::string& path, std::string& reason) override {
+        if (files.count(path)) return files[path];
+        reason = "No such file or directory";
+        return std::nullopt;
+    }
+    std::optional<std::string> ReadStandardInput(std::string&) override { return input; }
+    bool IsFolder(const std::string& path) override { return folders.count(path) > 0 || path == "unreadable"; }
+    FolderReader& Folders() override { return *this; }
+    bool WriteFile(const std::string& path, const std::string& content, std::string& reason) override {
+        if (writable) written[path] = content;
+        reason = "No space left on device";
+        return writable;
+    }
+    bool Print(const std::string& text) override { return printable && (out += text, true); }
+    void Complain(const std::string& text) override { err += text; }
+    const char* LineEnd() const override { return "\n"; }
+    std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) override {
+        if (!folders.count(folder)) return std::nullopt;
+        return folders[folder];
+    }
+    std::string Child(const std::string& folder, const std::string& name) override { return folder + "/" + name; }
+    std::optional<bool> SameFolder(const std::string& a, const std::string& b) override { return a == b; }
+};
+
+TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDiffer) {
+    FakeSystem system;
+    system.files = {{"l", "pear\napple\n"}, {"r", "apple\r\nkiwi"}};
+    system.folders = {{"d", {{"apple"}, {"S", true}}}};
+    system.input = "kiwi\napple";
+    const auto run = [&](std::vector<std::string> arguments) {
+        system.out.clear();
+        return cli::Run(arguments, system);
+    };
+    EXPECT_EQ(run({"l", "r"}), 1);
+    EXPECT_EQ(system.out, "< pear\n> kiwi\n");
+    EXPECT_EQ(run({"--similarities", "--left", "l", "r"}), 1);
+    EXPECT_EQ(system.out, "apple\n");
+    EXPECT_EQ(run({"--count", "--quiet", "--output-right=k.txt", "d", "-"}), 1);
+    EXPECT_EQ(system.out, "");
+    EXPECT_EQ(system.written["k.txt"], "kiwi\n");  // the folder lists apple and S\ .
+    EXPECT_EQ(run({"--count", "r", "-"}), 0);
+    EXPECT_EQ(system.out, "left\t2\t0\nright\t2\t0\n");
+    EXPECT_EQ(run({"--similarities", "r", "-"}), 0);
+    EXPECT_EQ(system.err, "");
+}
+
+// One engine, one result: what the window's panes would show for the same
+// texts and options.
+TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGives) {
+    FakeSystem system;
+    const std::string texts[][2] = {{"C:\\x\\A.txt\r\n  b \r\nb\r\n", "a.TXT\r\nB\r\nc"}, {"\\S\\a\r\nS\\", "\\s\\A"}};
+    for (const auto& [left, right] : texts) {
+        system.files = {{"l", left}, {"r", right}};
+        for (const CompareOptions window : {CompareOptions{.mode = CompareMode::Differences},
+                                            CompareOptions{.caseRule = CaseRule::Folded, .sort = true}}) {
+            std::vector<std::string> arguments{"--left", "l", "r"};
+            if (window.mode == CompareMode::Similarities) arguments.insert(arguments.end(), {"--similarities", "--sort"});
+            if (window.caseRule == CaseRule::Folded) arguments.push_back("--ignore-case");
+            system.out.clear();
+            cli::Run(arguments, system);
+            std::string expected;
+            for (const auto item : CompareLists(left, right, window).left) expected.append(item).append("\n");
+            EXPECT_EQ(system.out, expected) << left;
+        }
+    }
+}
+
+// Nothing is printed once the trouble is known; a reader that went away
+// gets no message.
+TEST(QuorvexCompare, EndsWithStatusTwoAndSaysWhyWhenAnInputOrAnOutputFails) {
+    FakeSystem system;
+    system.files = {{"l", "a"}};
+    EXPECT_EQ(cli::Run({"l", "missing"}, system), 2);
+    EXPECT_EQ(cli::Run({"unreadable", "l"}, system), 2);
+    system.writable = false;
+    EXPECT_EQ(cli::Run({"--output-left", "o", "l", "l"}, system), 2);
+    EXPECT_EQ(system.err, "quorvex-compare: missing: No such file or directory\n"
+                          "quorvex-compare: unreadable: cannot read the folder\n"
+                          "quorvex-compare: o: No space left on device\n");
+    EXPECT_EQ(system.out, "");
+    system.printable = false;
+    system.err.clear();
+    EXPECT_EQ(cli::Run({"l", "l"}, system), 2);
+    EXPECT_EQ(system.err, "");
+}
+
+}  // namespace
+}  // namespace quorvex::cli
