@@ -6,8 +6,8 @@ namespace quorvex::cli {
 namespace {
 
 enum class Name {
-    Help, Version, Similarities, Left, Right, Sort, IgnoreCase, NoTrim, Names, Pair, Count, Quiet, Recursive,
-    OutputLeft, OutputRight,
+    Help, Version, Similarities, Left, Right, Sort, IgnoreCase, NoTrim, Names, Pair, Count, Format, Quiet,
+    Recursive, OutputLeft, OutputRight,
 };
 
 struct Spec {
@@ -28,6 +28,7 @@ constexpr Spec kSpecs[] = {
     {"names", Name::Names, true},
     {"pair", Name::Pair, false},
     {"count", Name::Count, false},
+    {"format", Name::Format, true},
     {"quiet", Name::Quiet, false},
     {"recursive", Name::Recursive, false},
     {"output-left", Name::OutputLeft, true},
@@ -76,6 +77,9 @@ extern const char kUsage[] =
     "  --pair             each occurrence matches at most one on the other side\n"
     "  --count            print how many items each side holds and keeps:\n"
     "                     'left' or 'right', a tab, held, a tab, kept\n"
+    "  --format=json      print a JSON object instead: for each side printed, the\n"
+    "                     items it held and the items kept (bytes that are not\n"
+    "                     UTF-8 become U+FFFD); --format=lines is the default\n"
     "  --recursive        list folders with all their subfolders\n"
     "  --output-left=FILE, --output-right=FILE\n"
     "                     write that side's kept items to FILE, which is replaced\n"
@@ -145,6 +149,13 @@ Parsed ParseArguments(const std::vector<std::string>& arguments) {
             case Name::Recursive: o.recursive = true; break;
             case Name::OutputLeft: o.outputs[0] = value; break;
             case Name::OutputRight: o.outputs[1] = value; break;
+            case Name::Format:
+                if (value != "lines" && value != "json") {
+                    parsed.error = "invalid argument '" + value + "' for '--format' (lines or json)";
+                    return parsed;
+                }
+                o.json = value == "json";
+                break;
             case Name::Names:
                 if (value == "auto") o.compare.names = NameRule::Auto;
                 else if (value == "always") o.compare.names = NameRule::Always;

@@ -19,6 +19,7 @@ struct Options {
     CompareOptions compare{.mode = CompareMode::Differences};
     std::array<bool, 2> shown{true, true};  // the sides printed
     bool count = false;
+    bool json = false;
     bool quiet = false;
     std::array<std::string, 2> outputs;  // files for each side's kept items
 };

@@ -11,12 +11,71 @@ std::string ItemLines(const std::vector<std::string_view>& items, std::string_vi
     return lines;
 }
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at the start of `text`, or 0.
+std::size_t Utf8Length(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                               : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+    if (length == 0 || length > text.size()) return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80) return 0;
+    // Neither overlong, nor a surrogate, nor beyond U+10FFFF.
+    if ((lead == 0xE0 && byte(1) < 0xA0) || (lead == 0xED && byte(1) >= 0xA0) || (lead == 0xF0 && byte(1) < 0x90) ||
+        (lead == 0xF4 && byte(1) >= 0x90))
+        return 0;
+    return length;
+}
+
+void AppendJsonString(std::string& json, std::string_view text) {
+    json += '"';
+    while (!text.empty()) {
+        const char c = text.front();
+        const std::size_t length = Utf8Length(text);
+        if (length == 0) {
+            json += "\\ufffd";
+            text.remove_prefix(1);
+            continue;
+        }
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            const char* const hex = "0123456789abcdef";
+            json += "\\u00";
+            json += hex[c >> 4];
+            json += hex[c & 0xF];
+        } else {
+            json.append(text.substr(0, length));
+        }
+        text.remove_prefix(length);
+    }
+    json += '"';
+}
+
+}  // namespace
+
 std::string Printed(const CompareResult& result, const Options& options, std::string_view lineEnd) {
     const std::vector<std::string_view>* kept[2] = {&result.left, &result.right};
     const std::size_t held[2] = {result.heldLeft, result.heldRight};
     const char* const names[2] = {"left", "right"};
     const bool both = options.shown[0] && options.shown[1];
     std::string text;
+    if (options.json) {
+        for (int side = 0; side < 2; ++side) {
+            if (!options.shown[side]) continue;
+            text.append(text.empty() ? "{\"" : ",\"").append(names[side]).append("\":{\"held\":");
+            text.append(std::to_string(held[side])).append(",\"kept\":[");
+            for (std::size_t i = 0; i < kept[side]->size(); ++i) {
+                if (i > 0) text += ',';
+                AppendJsonString(text, (*kept[side])[i]);
+            }
+            text += "]}";
+        }
+        return text.append("}").append(lineEnd);
+    }
     for (int side = 0; side < 2; ++side) {
         if (!options.shown[side]) continue;
         if (options.count) {

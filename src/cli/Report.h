@@ -13,7 +13,7 @@ namespace quorvex::cli {
 std::string ItemLines(const std::vector<std::string_view>& items, std::string_view mark, std::string_view lineEnd);
 
 // Standard output's text: the kept items marked by side ("< " left, "> "
-// right) or, for one side alone, bare; or the counts.
+// right) or, for one side alone, bare; or the counts; or a JSON object.
 std::string Printed(const CompareResult& result, const Options& options, std::string_view lineEnd);
 
 // 0 when the lists hold the same items under the rules, 1 when they differ.

@@ -28,6 +28,7 @@ TEST(ParseArguments, TakesGnuLongOptionsAndExactlyTwoInputs) {
         {{"a", "b", "--output-right"}, "option '--output-right' requires an argument"},
         {{"--sort=yes", "a", "b"}, "option '--sort' doesn't allow an argument"},
         {{"--names=some", "a", "b"}, "invalid argument 'some' for '--names' (auto, always or never)"},
+        {{"--format=xml", "a", "b"}, "invalid argument 'xml' for '--format' (lines or json)"},
         {{"-", "-"}, "standard input can be only one side"},
         {{"a"}, "missing operand: LEFT and RIGHT"},
         {{"a", "b", "c"}, "extra operand 'c'"},
@@ -91,6 +92,9 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     EXPECT_EQ(run({"--count", "r", "-"}), 0);
     EXPECT_EQ(system.out, "left\t2\t0\nright\t2\t0\n");
     EXPECT_EQ(run({"--similarities", "r", "-"}), 0);
+    system.files["q"] = "\"\x01\\\xE9\xC3\xA9";
+    EXPECT_EQ(run({"--format=json", "--left", "q", "r"}), 1);
+    EXPECT_EQ(system.out, "{\"left\":{\"held\":1,\"kept\":[\"\\\"\\u0001\\\\\\ufffd\xC3\xA9\"]}}\n");
     EXPECT_EQ(system.err, "");
 }
 
