@@ -8,6 +8,7 @@ set(QUORVEX_CORE_SOURCES
   src/cli/Options.cpp
   src/cli/Report.cpp
   src/cli/Run.cpp
+  src/cli/Utf8.cpp
   src/compare/CompareCommands.cpp
   src/compare/CompareEngine.cpp
   src/compare/ItemSet.cpp
@@ -66,8 +67,10 @@ if(WIN32)
   include(cmake/WindowsTargets.cmake)
 elseif(NOT QUORVEX_FUZZ)
   # quorvex-compare: the comparison from the command line.
-  add_executable(quorvex-compare src/cli/Main.cpp)
-  target_link_libraries(quorvex-compare PRIVATE quorvex_core)
+  # Unicode's case folding comes from ICU here.
+  find_package(ICU REQUIRED COMPONENTS uc)
+  add_executable(quorvex-compare src/cli/Main.cpp src/cli/icu/UnicodeCase.cpp)
+  target_link_libraries(quorvex-compare PRIVATE quorvex_core ICU::uc)
   include(GNUInstallDirs)
   install(TARGETS quorvex-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(FILES docs/quorvex-compare.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

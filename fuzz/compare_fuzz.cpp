@@ -56,7 +56,7 @@ Items Kept(Items side, const Items& other, const quorvex::CompareOptions& option
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
-    const quorvex::CompareOptions options{(data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
+    quorvex::CompareOptions options{(data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
                                           (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
                                           (data[0] & 4) != 0,
                                           (data[0] & 8) == 0,
@@ -64,6 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                           : (data[0] & 32) ? quorvex::NameRule::Never
                                                            : quorvex::NameRule::Auto,
                                           (data[0] & 64) != 0};
+    // The same folding as keys of their own, as quorvex-compare folds Unicode.
+    if (data[0] & 128)
+        options.fold = [](std::string_view item, std::string& folded) {
+            const std::size_t start = folded.size();
+            folded.append(item);
+            quorvex::LowerCaseInPlace(folded.data() + start, item.size());
+        };
     const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
     const std::size_t split = input.find('\0');
     const std::string_view leftText = input.substr(0, split);

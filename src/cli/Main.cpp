@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Run.h"
+#include "cli/icu/UnicodeCase.h"
 
 namespace quorvex::cli {
 namespace {
@@ -94,6 +95,8 @@ public:
         fs::remove(temporary, error);
         return false;
     }
+
+    void FoldCase(std::string_view item, std::string& folded) override { FoldUnicodeCase(item, folded); }
 
     bool Print(const std::string& text) override {
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;

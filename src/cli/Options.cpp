@@ -6,8 +6,8 @@ namespace quorvex::cli {
 namespace {
 
 enum class Name {
-    Help, Version, Similarities, Left, Right, Sort, IgnoreCase, NoTrim, Names, Pair, Count, Format, Quiet,
-    Recursive, OutputLeft, OutputRight,
+    Help, Version, Similarities, Left, Right, Sort, IgnoreCase, Encoding, NoTrim, Names, Pair, Count, Format,
+    Quiet, Recursive, OutputLeft, OutputRight,
 };
 
 struct Spec {
@@ -24,6 +24,7 @@ constexpr Spec kSpecs[] = {
     {"right", Name::Right, false},
     {"sort", Name::Sort, false},
     {"ignore-case", Name::IgnoreCase, false},
+    {"encoding", Name::Encoding, true},
     {"no-trim", Name::NoTrim, false},
     {"names", Name::Names, true},
     {"pair", Name::Pair, false},
@@ -71,6 +72,9 @@ extern const char kUsage[] =
     "  --left, --right    print only that side, its items bare\n"
     "  --sort             sort the kept items, letter case ignored\n"
     "  --ignore-case      items that differ only in letter case match\n"
+    "  --encoding=utf8    fold letter case as Unicode does (the default), bytes\n"
+    "                     that are not UTF-8 kept as they are\n"
+    "  --encoding=ansi    fold letter case byte by byte, as the window does\n"
     "  --no-trim          keep the blanks around items\n"
     "  --names=WHEN       compare by the names at the end of paths: auto (the\n"
     "                     window's rule), always (after the last \\ or /), never\n"
@@ -149,6 +153,13 @@ Parsed ParseArguments(const std::vector<std::string>& arguments) {
             case Name::Recursive: o.recursive = true; break;
             case Name::OutputLeft: o.outputs[0] = value; break;
             case Name::OutputRight: o.outputs[1] = value; break;
+            case Name::Encoding:
+                if (value != "utf8" && value != "ansi") {
+                    parsed.error = "invalid argument '" + value + "' for '--encoding' (utf8 or ansi)";
+                    return parsed;
+                }
+                o.encoding = value == "ansi" ? Options::Encoding::Ansi : Options::Encoding::Utf8;
+                break;
             case Name::Format:
                 if (value != "lines" && value != "json") {
                     parsed.error = "invalid argument '" + value + "' for '--format' (lines or json)";

@@ -13,6 +13,9 @@ namespace quorvex::cli {
 
 struct Options {
     enum class Action { Compare, Help, Version };
+    // How --ignore-case folds: Unicode's case folding where the items are
+    // UTF-8, or byte by byte as the window does in the ANSI code page.
+    enum class Encoding { Utf8, Ansi };
     Action action = Action::Compare;
     std::array<std::string, 2> inputs;  // a file, a folder, or "-" for standard input
     bool recursive = false;
@@ -20,6 +23,7 @@ struct Options {
     std::array<bool, 2> shown{true, true};  // the sides printed
     bool count = false;
     bool json = false;
+    Encoding encoding = Encoding::Utf8;
     bool quiet = false;
     std::array<std::string, 2> outputs;  // files for each side's kept items
 };

@@ -44,7 +44,10 @@ int Run(const std::vector<std::string>& arguments, System& system) {
     std::optional<std::string> texts[2];
     for (int side = 0; side < 2; ++side)
         if (!(texts[side] = ReadInput(options.inputs[side], options.recursive, system))) return kTrouble;
-    const CompareResult result = CompareLists(*texts[0], *texts[1], options.compare);
+    CompareOptions compare = options.compare;
+    if (options.encoding == Options::Encoding::Utf8)
+        compare.fold = [&system](std::string_view item, std::string& folded) { system.FoldCase(item, folded); };
+    const CompareResult result = CompareLists(*texts[0], *texts[1], compare);
 
     const std::vector<std::string_view>* kept[2] = {&result.left, &result.right};
     for (int side = 0; side < 2; ++side) {

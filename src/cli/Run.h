@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sources/FolderWalk.h"
@@ -20,6 +21,9 @@ public:
     // Replaces `path` only once the new content is whole; false and why when
     // it cannot, and `path` as it was.
     virtual bool WriteFile(const std::string& path, const std::string& content, std::string& reason) = 0;
+    // Appends `item` with Unicode's case folding (UTF-8; other bytes as they
+    // are). Both sides may fold at once.
+    virtual void FoldCase(std::string_view item, std::string& folded) = 0;
     // False when standard output takes no more (a closed pipe, a full disk).
     virtual bool Print(const std::string& text) = 0;
     virtual void Complain(const std::string& text) = 0;

@@ -48,6 +48,26 @@ std::string KeyText(std::string_view text, CaseRule rule) {
     return folded;
 }
 
+// Each item folded by `fold`, the folded items one after another in
+// `buffer`, which the views returned point into.
+Items FoldedItems(const Items& items, const std::function<void(std::string_view, std::string&)>& fold,
+                  std::string& buffer) {
+    std::vector<std::size_t> ends;
+    ends.reserve(items.size());
+    for (const auto item : items) {
+        fold(item, buffer);
+        ends.push_back(buffer.size());
+    }
+    Items keys;
+    keys.reserve(items.size());
+    std::size_t start = 0;
+    for (const std::size_t end : ends) {
+        keys.emplace_back(buffer.data() + start, end - start);
+        start = end;
+    }
+    return keys;
+}
+
 // Pairs each right item with an unpaired left occurrence of its key, the
 // first occurrences on each side pairing first: three "a" against one "a"
 // leave the second and third left "a" unpaired.
@@ -99,23 +119,28 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
         work(1);
     };
     const std::string_view texts[2] = {leftText, rightText};
+    const bool exact = options.caseRule == CaseRule::Exact, ownKeys = !exact && options.fold;
     Items items[2];
     std::string folded[2];
     eachSide([&](int side) {
         items[side] = NormalisedItems(texts[side], options.trim);
-        folded[side] = KeyText(texts[side], options.caseRule);
+        if (!ownKeys) folded[side] = KeyText(texts[side], options.caseRule);
     });
     const bool pathMode = PathModeApplies(items[0], items[1].size(), options.names);
     const std::string_view separators = options.names == NameRule::Always ? "\\/" : "\\";
-    const bool exact = options.caseRule == CaseRule::Exact;
-    const KeyedItems keys[2] = {{items[0], leftText, exact ? leftText.data() : folded[0].data()},
-                                {items[1], rightText, exact ? rightText.data() : folded[1].data()}};
+    Items foldedItems[2];
     std::vector<std::uint64_t> hashes[2];
     eachSide([&](int side) {
         if (pathMode)
             for (auto& item : items[side]) item = item.substr(item.find_last_of(separators) + 1);
-        hashes[side] = KeyHashes(keys[side]);
+        if (ownKeys) foldedItems[side] = FoldedItems(items[side], options.fold, folded[side]);
     });
+    const auto keyed = [&](int side) {
+        if (ownKeys) return KeyedItems(foldedItems[side]);
+        return KeyedItems(items[side], texts[side], exact ? texts[side].data() : folded[side].data());
+    };
+    const KeyedItems keys[2] = {keyed(0), keyed(1)};
+    eachSide([&](int side) { hashes[side] = KeyHashes(keys[side]); });
 
     // The left keys as they stand before any removal are held in two half
     // sets, one per thread. Each right item found marks the left item that
@@ -138,6 +163,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     }
     // Only the texts and the items are needed from here on.
     for (int side = 0; side < 2; ++side) {
+        Items().swap(foldedItems[side]);
         std::string().swap(folded[side]);
         std::vector<std::uint64_t>().swap(hashes[side]);
     }

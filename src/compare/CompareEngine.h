@@ -2,6 +2,8 @@
 // and a case rule, in display order.
 #pragma once
 
+#include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -34,6 +36,10 @@ struct CompareOptions {
     // first ones pairing first; otherwise an item matches whenever the other
     // side holds it at all.
     bool pair = false;
+    // Under the folded rule, a folding that may change an item's length
+    // (Unicode's): appends the folded item. Without one, the system's
+    // lower-case mapping folds byte for byte. Both sides may fold at once.
+    std::function<void(std::string_view item, std::string& folded)> fold = {};
 };
 
 struct CompareResult {

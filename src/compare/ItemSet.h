@@ -9,22 +9,25 @@
 
 namespace quorvex {
 
-// Items that view a text, matched by the same spans of a key text of the same
-// length: the text itself, or a copy of it with each byte mapped in place.
+// Items matched by their keys: the same spans of a key text of the same
+// length as the text the items view (the text itself, or a copy of it with
+// each byte mapped in place), or keys of their own.
 class KeyedItems {
 public:
     KeyedItems(const std::vector<std::string_view>& items, std::string_view text, const char* keyText)
         : items_(items), text_(text.data()), keyText_(keyText) {}
+    explicit KeyedItems(const std::vector<std::string_view>& keys) : items_(keys) {}
 
     std::size_t size() const { return items_.size(); }
     std::string_view Key(std::size_t i) const {
+        if (keyText_ == nullptr) return items_[i];
         return {keyText_ + (items_[i].data() - text_), items_[i].size()};
     }
 
 private:
     const std::vector<std::string_view>& items_;
-    const char* text_;
-    const char* keyText_;
+    const char* text_ = nullptr;
+    const char* keyText_ = nullptr;
 };
 
 // Hash(Key(i)) for every item.

@@ -1,7 +1,7 @@
 #!/bin/bash
 # quorvex-compare from outside: exit statuses and messages on bad input,
-# standard input and UTF-16, a closed pipe, a failed output file, and --pair
-# against comm on random sorted lists. Usage: quorvex-compare-test.sh PROGRAM
+# standard input and UTF-16, Unicode's case folding, a closed pipe, a failed
+# output file, and --pair against comm on random sorted lists. Usage: quorvex-compare-test.sh PROGRAM
 set -u
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -28,6 +28,12 @@ run - -
 expect 2 "" $'quorvex-compare: standard input can be only one side\nTry \'quorvex-compare --help\' for more information.' "both standard input"
 run --frobnicate left.txt right.txt
 expect 2 "" $'quorvex-compare: unrecognized option \'--frobnicate\'\nTry \'quorvex-compare --help\' for more information.' "a bad option"
+
+# Unicode's case folding for UTF-8; a byte that is not UTF-8 stays as it is.
+printf '\xc3\x89lan\n\xce\xa3\xce\x8a\xce\xa3\xce\xa5\xce\xa6\xce\x9f\xce\xa3\nA\xffB\nA\xfeB\n' > cased.txt  # Élan, ΣΊΣΥΦΟΣ
+printf '\xc3\xa9lan\n\xcf\x83\xce\xaf\xcf\x83\xcf\x85\xcf\x86\xce\xbf\xcf\x82\na\xffb\n' > folded.txt  # élan, σίσυφος
+run --ignore-case --left cased.txt folded.txt
+expect 1 $'A\xfeB' "" "Unicode case"
 
 # A reader that goes away: status 2 and no message.
 seq 1 200000 > many.txt

@@ -3,6 +3,7 @@
 // tests/cli/quorvex-compare-test.sh.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 
 #include "cli/Input.h"
@@ -29,6 +30,7 @@ TEST(ParseArguments, TakesGnuLongOptionsAndExactlyTwoInputs) {
         {{"--sort=yes", "a", "b"}, "option '--sort' doesn't allow an argument"},
         {{"--names=some", "a", "b"}, "invalid argument 'some' for '--names' (auto, always or never)"},
         {{"--format=xml", "a", "b"}, "invalid argument 'xml' for '--format' (lines or json)"},
+        {{"--encoding=latin1", "a", "b"}, "invalid argument 'latin1' for '--encoding' (utf8 or ansi)"},
         {{"-", "-"}, "standard input can be only one side"},
         {{"a"}, "missing operand: LEFT and RIGHT"},
         {{"a", "b", "c"}, "extra operand 'c'"},
@@ -62,6 +64,17 @@ struct FakeSystem : System, FolderReader {
         reason = "No space left on device";
         return writable;
     }
+    // As Unicode folds É.
+    void FoldCase(std::string_view item, std::string& folded) override {
+        for (std::size_t i = 0; i < item.size(); ++i) {
+            if (item.substr(i, 2) != "\xC3\x89") {
+                folded += static_cast<char>(std::tolower(static_cast<unsigned char>(item[i])));
+                continue;
+            }
+            folded += "\xC3\xA9";
+            ++i;
+        }
+    }
     bool Print(const std::string& text) override { return printable && (out += text, true); }
     void Complain(const std::string& text) override { err += text; }
     const char* LineEnd() const override { return "\n"; }
@@ -92,6 +105,12 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     EXPECT_EQ(run({"--count", "r", "-"}), 0);
     EXPECT_EQ(system.out, "left\t2\t0\nright\t2\t0\n");
     EXPECT_EQ(run({"--similarities", "r", "-"}), 0);
+    system.files["e"] = "\xC3\x89LAN";  // Élan
+    EXPECT_EQ(run({"--ignore-case", "e", "-"}), 1);
+    EXPECT_EQ(system.out, "< \xC3\x89LAN\n> kiwi\n> apple\n");
+    system.input = "\xC3\xA9lan";
+    EXPECT_EQ(run({"--ignore-case", "e", "-"}), 0);
+    EXPECT_EQ(run({"--ignore-case", "--encoding=ansi", "e", "-"}), 1);
     system.files["q"] = "\"\x01\\\xE9\xC3\xA9";
     EXPECT_EQ(run({"--format=json", "--left", "q", "r"}), 1);
     EXPECT_EQ(system.out, "{\"left\":{\"held\":1,\"kept\":[\"\\\"\\u0001\\\\\\ufffd\xC3\xA9\"]}}\n");
@@ -105,10 +124,11 @@ TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGives) {
     const std::string texts[][2] = {{"C:\\x\\A.txt\r\n  b \r\nb\r\n", "a.TXT\r\nB\r\nc"}, {"\\S\\a\r\nS\\", "\\s\\A"}};
     for (const auto& [left, right] : texts) {
         system.files = {{"l", left}, {"r", right}};
-        for (const CompareOptions window : {CompareOptions{.mode = CompareMode::Differences},
+        for (const CompareOptions& window : {CompareOptions{.mode = CompareMode::Differences},
                                             CompareOptions{.caseRule = CaseRule::Folded, .sort = true}}) {
-            std::vector<std::string> arguments{"--left", "l", "r"};
-            if (window.mode == CompareMode::Similarities) arguments.insert(arguments.end(), {"--similarities", "--sort"});
+            std::vector<std::string> arguments{"--left", "--encoding=ansi", "l", "r"};
+            if (window.mode == CompareMode::Similarities)
+                arguments.insert(arguments.end(), {"--similarities", "--sort"});
             if (window.caseRule == CaseRule::Folded) arguments.push_back("--ignore-case");
             system.out.clear();
             cli::Run(arguments, system);

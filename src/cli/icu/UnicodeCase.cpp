@@ -1,0 +1,67 @@
+#include "cli/icu/UnicodeCase.h"
+
+#include <unicode/ucasemap.h>
+
+#include <climits>
+#include <memory>
+
+#include "cli/Utf8.h"
+
+namespace quorvex::cli {
+namespace {
+
+struct CaseMapCloser {
+    void operator()(UCaseMap* map) const { ucasemap_close(map); }
+};
+
+// One map a thread: the two sides fold at once.
+UCaseMap* ThreadCaseMap() {
+    thread_local const std::unique_ptr<UCaseMap, CaseMapCloser> map([] {
+        UErrorCode error = U_ZERO_ERROR;
+        return ucasemap_open("", U_FOLD_CASE_DEFAULT, &error);
+    }());
+    return map.get();
+}
+
+// A run of well-formed UTF-8, folded. Folding can lengthen a text ("ß" to
+// "ss"), so the first try's length tells the second how much room to take.
+void FoldRun(std::string_view run, std::string& folded) {
+    UCaseMap* map = ThreadCaseMap();
+    if (map == nullptr || run.size() > INT_MAX / 4) {
+        folded.append(run);
+        return;
+    }
+    const std::size_t start = folded.size();
+    for (int room = static_cast<int>(run.size()) + 16;;) {
+        folded.resize(start + static_cast<std::size_t>(room));
+        UErrorCode error = U_ZERO_ERROR;
+        const int32_t length = ucasemap_utf8FoldCase(map, folded.data() + start, room, run.data(),
+                                                     static_cast<int32_t>(run.size()), &error);
+        if (error == U_BUFFER_OVERFLOW_ERROR && length > room) {
+            room = length;
+            continue;
+        }
+        folded.resize(U_SUCCESS(error) ? start + static_cast<std::size_t>(length) : start);
+        if (U_FAILURE(error)) folded.append(run);
+        return;
+    }
+}
+
+}  // namespace
+
+void FoldUnicodeCase(std::string_view item, std::string& folded) {
+    std::size_t runStart = 0, i = 0;
+    while (i < item.size()) {
+        const std::size_t length = Utf8Length(item.substr(i));
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        FoldRun(item.substr(runStart, i - runStart), folded);
+        folded += item[i++];
+        runStart = i;
+    }
+    FoldRun(item.substr(runStart), folded);
+}
+
+}  // namespace quorvex::cli
