@@ -1,6 +1,7 @@
 // The routines that read text from outside: counting, line ends, listing
 // prefixes, stored numbers, the command line, handed-over names, dropped
-// names and the layout arithmetic, each with a property it must keep.
+// names, the layout arithmetic, and quorvex-compare's inputs and arguments,
+// each with a property it must keep.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,9 @@
 #include <vector>
 
 #include "app/CommandLine.h"
+#include "cli/Input.h"
+#include "cli/Options.h"
+#include "cli/Utf8.h"
 #include "compare/Collation.h"
 #include "folderbrowse/BrowseLayout.h"
 #include "sources/Drops.h"
@@ -70,6 +74,42 @@ void CheckHandedOverNames(const std::vector<std::string>& values) {
     Require(next == names.size());
 }
 
+// quorvex-compare's inputs: every line end becomes CR LF and nothing else
+// changes, but for a byte-order mark; UTF-16 comes out as UTF-8.
+void CheckItemsText(std::string_view input) {
+    const std::string text = quorvex::cli::ItemsText(input);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') Require(i + 1 < text.size() && text[i + 1] == '\n');
+        if (text[i] == '\n') Require(i > 0 && text[i - 1] == '\r');
+    }
+    const auto withoutLineEnds = [](std::string_view t) {
+        std::string kept;
+        for (const char c : t)
+            if (c != '\r' && c != '\n') kept += c;
+        return kept;
+    };
+    if (input.substr(0, 2) == "\xFF\xFE" || input.substr(0, 2) == "\xFE\xFF") {
+        for (std::string_view rest = text; !rest.empty(); rest.remove_prefix(quorvex::cli::Utf8Length(rest)))
+            Require(quorvex::cli::Utf8Length(rest) > 0);
+        return;
+    }
+    if (input.substr(0, 3) == "\xEF\xBB\xBF") input.remove_prefix(3);
+    Require(withoutLineEnds(text) == withoutLineEnds(input));
+}
+
+// Arguments split at zero bytes: either an error or two inputs.
+void CheckArguments(std::string_view text) {
+    std::vector<std::string> arguments;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find('\0', start), text.size());
+        arguments.emplace_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    const auto parsed = quorvex::cli::ParseArguments(arguments);
+    if (parsed.error.empty() && parsed.options.action == quorvex::cli::Options::Action::Compare)
+        Require(!(parsed.options.inputs[0] == "-" && parsed.options.inputs[1] == "-"));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -103,5 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(quorvex::DropPane(static_cast<int>(size), 15, static_cast<float>(first.size())) <= 1);
     CheckLayouts(data, size);
     CheckHandedOverNames(paths);
+    CheckItemsText(text);
+    CheckArguments(text);
     return 0;
 }
