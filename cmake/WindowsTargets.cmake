@@ -35,3 +35,8 @@ set_target_properties(quorvex PROPERTIES OUTPUT_NAME Quorvex)
 target_link_libraries(quorvex PRIVATE quorvex_win)
 # Only DLLs of Windows itself at run time.
 target_link_options(quorvex PRIVATE -static -static-libgcc -static-libstdc++ -mwindows -s)
+
+# quorvex-compare as a console program, beside the window that --gui opens.
+add_executable(quorvex-compare src/cli/win32/Main.cpp)
+target_link_libraries(quorvex-compare PRIVATE quorvex_win)
+target_link_options(quorvex-compare PRIVATE -static -static-libgcc -static-libstdc++ -s)

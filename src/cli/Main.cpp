@@ -97,6 +97,10 @@ public:
     }
 
     void FoldCase(std::string_view item, std::string& folded) override { FoldUnicodeCase(item, folded); }
+    bool OpenInWindow(const std::string&, const std::string&, bool, std::string& reason) override {
+        reason = "the Quorvex window is a Windows program";
+        return false;
+    }
 
     bool Print(const std::string& text) override {
         return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;

@@ -7,7 +7,7 @@ namespace {
 
 enum class Name {
     Help, Version, Similarities, Left, Right, Sort, IgnoreCase, Encoding, NoTrim, Names, Pair, Count, Format,
-    Quiet, Recursive, OutputLeft, OutputRight,
+    Quiet, Recursive, OutputLeft, OutputRight, Gui,
 };
 
 struct Spec {
@@ -34,6 +34,7 @@ constexpr Spec kSpecs[] = {
     {"recursive", Name::Recursive, false},
     {"output-left", Name::OutputLeft, true},
     {"output-right", Name::OutputRight, true},
+    {"gui", Name::Gui, false},
 };
 
 // The option a long name or a unique prefix of one names; an exact name wins
@@ -72,9 +73,10 @@ extern const char kUsage[] =
     "  --left, --right    print only that side, its items bare\n"
     "  --sort             sort the kept items, letter case ignored\n"
     "  --ignore-case      items that differ only in letter case match\n"
-    "  --encoding=utf8    fold letter case as Unicode does (the default), bytes\n"
-    "                     that are not UTF-8 kept as they are\n"
-    "  --encoding=ansi    fold letter case byte by byte, as the window does\n"
+    "  --encoding=utf8    fold letter case as Unicode does, bytes that are not\n"
+    "                     UTF-8 kept as they are (the default on Linux)\n"
+    "  --encoding=ansi    fold letter case in the ANSI code page, as the window\n"
+    "                     does (the default on Windows)\n"
     "  --no-trim          keep the blanks around items\n"
     "  --names=WHEN       compare by the names at the end of paths: auto (the\n"
     "                     window's rule), always (after the last \\ or /), never\n"
@@ -89,6 +91,8 @@ extern const char kUsage[] =
     "                     write that side's kept items to FILE, which is replaced\n"
     "                     only once it is whole\n"
     "  --quiet            print nothing\n"
+    "  --gui              open the two files or folders in the Quorvex window\n"
+    "                     installed beside this program (Windows) instead\n"
     "  --help, --version  print this help or the version, and exit\n"
     "\n"
     "Each kept item is printed on a line of its own after '< ' for the left side\n"
@@ -153,6 +157,7 @@ Parsed ParseArguments(const std::vector<std::string>& arguments) {
             case Name::Recursive: o.recursive = true; break;
             case Name::OutputLeft: o.outputs[0] = value; break;
             case Name::OutputRight: o.outputs[1] = value; break;
+            case Name::Gui: o.gui = true; break;
             case Name::Encoding:
                 if (value != "utf8" && value != "ansi") {
                     parsed.error = "invalid argument '" + value + "' for '--encoding' (utf8 or ansi)";

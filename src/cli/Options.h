@@ -23,7 +23,13 @@ struct Options {
     std::array<bool, 2> shown{true, true};  // the sides printed
     bool count = false;
     bool json = false;
+    // The window's rule is the Windows build's.
+#ifdef _WIN32
+    Encoding encoding = Encoding::Ansi;
+#else
     Encoding encoding = Encoding::Utf8;
+#endif
+    bool gui = false;  // open both in the window instead
     bool quiet = false;
     std::array<std::string, 2> outputs;  // files for each side's kept items
 };

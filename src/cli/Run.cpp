@@ -28,6 +28,17 @@ std::optional<std::string> ReadInput(const std::string& input, bool recursive, S
     return ItemsText(*bytes);
 }
 
+// The window takes two files or two folders, not standard input.
+int OpenInWindow(const Options& options, System& system) {
+    const bool folders = system.IsFolder(options.inputs[0]);
+    std::string reason = "the window takes two files or two folders";
+    if (options.inputs[0] != "-" && options.inputs[1] != "-" && system.IsFolder(options.inputs[1]) == folders &&
+        system.OpenInWindow(options.inputs[0], options.inputs[1], folders, reason))
+        return 0;
+    system.Complain(kProgram + reason + "\n");
+    return kTrouble;
+}
+
 }  // namespace
 
 int Run(const std::vector<std::string>& arguments, System& system) {
@@ -41,6 +52,7 @@ int Run(const std::vector<std::string>& arguments, System& system) {
     if (options.action == Options::Action::Version)
         return system.Print("quorvex-compare (Quorvex) " QUORVEX_VERSION "\n") ? 0 : kTrouble;
 
+    if (options.gui) return OpenInWindow(options, system);
     std::optional<std::string> texts[2];
     for (int side = 0; side < 2; ++side)
         if (!(texts[side] = ReadInput(options.inputs[side], options.recursive, system))) return kTrouble;

@@ -48,7 +48,7 @@ TEST(ItemsText, DropsTheUtf8MarkReadsUtf16AndEndsItemsAtAnyLineEnd) {
 struct FakeSystem : System, FolderReader {
     std::map<std::string, std::string> files, written;
     std::map<std::string, std::vector<FolderEntry>> folders;
-    std::string input, out, err;
+    std::string input, out, err, opened;
     bool writable = true, printable = true;
 
     std::optional<std::string> ReadFile(const std::string& path, std::string& reason) override {
@@ -74,6 +74,10 @@ struct FakeSystem : System, FolderReader {
             folded += "\xC3\xA9";
             ++i;
         }
+    }
+    bool OpenInWindow(const std::string& left, const std::string& right, bool folders, std::string&) override {
+        opened = left + (folders ? " and folder " : " and file ") + right;
+        return true;
     }
     bool Print(const std::string& text) override { return printable && (out += text, true); }
     void Complain(const std::string& text) override { err += text; }
@@ -106,10 +110,10 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     EXPECT_EQ(system.out, "left\t2\t0\nright\t2\t0\n");
     EXPECT_EQ(run({"--similarities", "r", "-"}), 0);
     system.files["e"] = "\xC3\x89LAN";  // Élan
-    EXPECT_EQ(run({"--ignore-case", "e", "-"}), 1);
+    EXPECT_EQ(run({"--ignore-case", "--encoding=utf8", "e", "-"}), 1);
     EXPECT_EQ(system.out, "< \xC3\x89LAN\n> kiwi\n> apple\n");
     system.input = "\xC3\xA9lan";
-    EXPECT_EQ(run({"--ignore-case", "e", "-"}), 0);
+    EXPECT_EQ(run({"--ignore-case", "--encoding=utf8", "e", "-"}), 0);
     EXPECT_EQ(run({"--ignore-case", "--encoding=ansi", "e", "-"}), 1);
     system.files["q"] = "\"\x01\\\xE9\xC3\xA9";
     EXPECT_EQ(run({"--format=json", "--left", "q", "r"}), 1);
@@ -148,9 +152,13 @@ TEST(QuorvexCompare, EndsWithStatusTwoAndSaysWhyWhenAnInputOrAnOutputFails) {
     EXPECT_EQ(cli::Run({"unreadable", "l"}, system), 2);
     system.writable = false;
     EXPECT_EQ(cli::Run({"--output-left", "o", "l", "l"}, system), 2);
+    EXPECT_EQ(cli::Run({"--gui", "l", "-"}, system), 2);
     EXPECT_EQ(system.err, "quorvex-compare: missing: No such file or directory\n"
                           "quorvex-compare: unreadable: cannot read the folder\n"
-                          "quorvex-compare: o: No space left on device\n");
+                          "quorvex-compare: o: No space left on device\n"
+                          "quorvex-compare: the window takes two files or two folders\n");
+    EXPECT_EQ(cli::Run({"--gui", "l", "l"}, system), 0);
+    EXPECT_EQ(system.opened, "l and file l");
     EXPECT_EQ(system.out, "");
     system.printable = false;
     system.err.clear();
