@@ -4,6 +4,7 @@
 #include <shlwapi.h>
 
 #include "WinTestSupport.h"
+#include "app/win32/ControlIds.h"
 #include "app/win32/Quorvex.h"
 
 namespace quorvex::test {
@@ -51,6 +52,36 @@ TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
         CloseHandle(process.hProcess);
         SHDeleteKeyA(HKEY_CURRENT_USER, settings.c_str());
     }
+    SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex");
+}
+
+// quorvex-compare --gui hands both files to the window beside it, which
+// loads them.
+TEST(QuorvexCompare, GuiOpensBothFilesInTheWindowBesideIt) {
+    TempFolder folder;
+    const std::string left = folder.Write("left.txt", "x"), right = folder.Write("right.txt", "y");
+    std::string commandLine = "\"" + BesideTests("quorvex-compare.exe") + "\" --gui " + left + " " + right;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    DWORD exitCode = 2;
+    WaitForSingleObject(process.hProcess, 30000);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(exitCode, 0u);
+    HWND form = nullptr;
+    const auto pane = [&](int i) {  // GetWindowText does not ask another program's box
+        char text[16] = {};
+        SendMessageA(GetDlgItem(form, control::kTextbox + i), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        return std::string(text);
+    };
+    EXPECT_TRUE(PumpUntil([&] { return (form = FindWindowA(Quorvex::kClassName, nullptr)) && pane(1) == "y"; }, 30000));
+    EXPECT_EQ(pane(0), "x");
+    PostMessageA(form, WM_CLOSE, 0, 0);
+    PumpUntil([] { return FindWindowA(Quorvex::kClassName, nullptr) == nullptr; }, 30000);
     SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex");
 }
 
