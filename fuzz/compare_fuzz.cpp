@@ -19,9 +19,25 @@ using quorvex::CaseRule;
 using quorvex::CompareMode;
 using Items = std::vector<std::string>;
 
-Items Normalised(std::string_view text, bool trim) {
+// Lines of the text, ended as the options say (a lone CR or LF otherwise
+// staying inside its item), trimmed if asked.
+Items Normalised(std::string_view text, const quorvex::CompareOptions& options) {
     Items items;
-    for (const auto item : quorvex::SplitAtCrLf(text)) items.emplace_back(trim ? quorvex::TrimSpaces(item) : item);
+    std::string item;
+    bool any = false;
+    for (std::size_t i = 0; i < text.size(); ++i, any = true) {
+        const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if (!crLf && !(options.anyLineEnd && (text[i] == '\r' || text[i] == '\n'))) {
+            item += text[i];
+            continue;
+        }
+        items.push_back(item);
+        item.clear();
+        i += crLf;
+    }
+    if (any) items.push_back(item);
+    for (auto& kept : items)
+        if (options.trim) kept = std::string(quorvex::TrimSpaces(kept));
     return items;
 }
 
@@ -55,15 +71,17 @@ Items Kept(Items side, const Items& other, const quorvex::CompareOptions& option
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 1) return 0;
-    quorvex::CompareOptions options{(data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
-                                          (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
-                                          (data[0] & 4) != 0,
-                                          (data[0] & 8) == 0,
-                                          (data[0] & 16)   ? quorvex::NameRule::Always
-                                          : (data[0] & 32) ? quorvex::NameRule::Never
-                                                           : quorvex::NameRule::Auto,
-                                          (data[0] & 64) != 0};
+    if (size < 2) return 0;
+    quorvex::CompareOptions options{
+        .mode = (data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
+        .caseRule = (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
+        .sort = (data[0] & 4) != 0,
+        .trim = (data[0] & 8) == 0,
+        .anyLineEnd = (data[1] & 1) != 0,
+        .names = (data[0] & 16)   ? quorvex::NameRule::Always
+                 : (data[0] & 32) ? quorvex::NameRule::Never
+                                  : quorvex::NameRule::Auto,
+        .pair = (data[0] & 64) != 0};
     // The same folding as keys of their own, as quorvex-compare folds Unicode.
     if (data[0] & 128)
         options.fold = [](std::string_view item, std::string& folded) {
@@ -71,13 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             folded.append(item);
             quorvex::LowerCaseInPlace(folded.data() + start, item.size());
         };
-    const std::string_view input(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view input(reinterpret_cast<const char*>(data + 2), size - 2);
     const std::size_t split = input.find('\0');
     const std::string_view leftText = input.substr(0, split);
     const std::string_view rightText = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
     const auto result = quorvex::CompareLists(leftText, rightText, options);
 
-    Items left = Normalised(leftText, options.trim), right = Normalised(rightText, options.trim);
+    Items left = Normalised(leftText, options), right = Normalised(rightText, options);
     if (left.size() > 200 || right.size() > 200) return 0;  // the definition is quadratic
     bool pathMode = options.names == quorvex::NameRule::Always;
     if (options.names == quorvex::NameRule::Auto) {

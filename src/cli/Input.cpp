@@ -48,26 +48,12 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
 
 }  // namespace
 
-std::string ItemsText(std::string_view bytes) {
-    std::string decoded;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        bytes.remove_prefix(3);
-    } else if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") {
-        decoded = Utf16ToUtf8(bytes.substr(2), bytes[0] == '\xFE');
-        bytes = decoded;
-    }
-    std::string text;
-    text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n') {
-            text += c;
-            continue;
-        }
-        text += "\r\n";
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-    }
-    return text;
+std::string DecodedText(std::string bytes) {
+    const std::string_view view(bytes);
+    if (view.substr(0, 3) == "\xEF\xBB\xBF") return bytes.erase(0, 3);
+    if (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF")
+        return Utf16ToUtf8(view.substr(2), view[0] == '\xFE');
+    return bytes;
 }
 
 }  // namespace quorvex::cli

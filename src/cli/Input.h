@@ -6,9 +6,9 @@
 
 namespace quorvex::cli {
 
-// A UTF-8 byte-order mark dropped, UTF-16 with its byte-order mark made
-// UTF-8 (what it cannot spell becomes U+FFFD), and the items, which any line
-// end separates (LF, CR LF, a lone CR), joined by CR LF as a pane holds them.
-std::string ItemsText(std::string_view bytes);
+// The bytes as text: a UTF-8 byte-order mark dropped, UTF-16 with its
+// byte-order mark made UTF-8 (what it cannot spell becomes U+FFFD), anything
+// else as it stands. Line ends are left to the comparison, which takes any.
+std::string DecodedText(std::string bytes);
 
 }  // namespace quorvex::cli

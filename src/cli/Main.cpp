@@ -1,5 +1,6 @@
 // quorvex-compare on a system with the standard library's files and
 // folders (Linux natively).
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -41,14 +42,21 @@ public:
     }
 };
 
-std::optional<std::string> ReadAll(std::FILE* file, std::string& reason) {
-    std::string bytes;
-    char chunk[1 << 16];
-    std::size_t read = 0;
-    while ((read = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, read);
-    if (!std::ferror(file)) return bytes;
-    reason = std::strerror(errno);
-    return std::nullopt;
+// Straight into the string, which grows by half again when full: a file's
+// size, when known, makes one read of it.
+std::optional<std::string> ReadAll(std::FILE* file, std::size_t expected, std::string& reason) {
+    std::string bytes(std::max<std::size_t>(expected + 1, 1 << 16), '\0');
+    std::size_t size = 0;
+    for (std::size_t read = 0; (read = std::fread(bytes.data() + size, 1, bytes.size() - size, file)) > 0;) {
+        size += read;
+        if (size == bytes.size()) bytes.resize(size + size / 2);
+    }
+    if (std::ferror(file)) {
+        reason = std::strerror(errno);
+        return std::nullopt;
+    }
+    bytes.resize(size);
+    return bytes;
 }
 
 class StandardSystem final : public System {
@@ -59,11 +67,13 @@ public:
             reason = std::strerror(errno);
             return std::nullopt;
         }
-        auto bytes = ReadAll(file, reason);
+        std::error_code unknown;
+        const auto size = fs::is_regular_file(path, unknown) ? fs::file_size(path, unknown) : 0;
+        auto bytes = ReadAll(file, unknown ? 0 : static_cast<std::size_t>(size), reason);
         std::fclose(file);
         return bytes;
     }
-    std::optional<std::string> ReadStandardInput(std::string& reason) override { return ReadAll(stdin, reason); }
+    std::optional<std::string> ReadStandardInput(std::string& reason) override { return ReadAll(stdin, 0, reason); }
     bool IsFolder(const std::string& path) override {
         std::error_code ignored;
         return fs::is_directory(path, ignored);

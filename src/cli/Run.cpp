@@ -1,5 +1,7 @@
 #include "cli/Run.h"
 
+#include <utility>
+
 #include "cli/Input.h"
 #include "cli/Options.h"
 #include "cli/Report.h"
@@ -20,12 +22,12 @@ std::optional<std::string> ReadInput(const std::string& input, bool recursive, S
         }
         return WalkFolderTree(input, "", [recursive] { return recursive; }, system.Folders());
     }
-    const auto bytes = input == "-" ? system.ReadStandardInput(reason) : system.ReadFile(input, reason);
+    auto bytes = input == "-" ? system.ReadStandardInput(reason) : system.ReadFile(input, reason);
     if (!bytes) {
         system.Complain(kProgram + (input == "-" ? std::string("standard input") : input) + ": " + reason + "\n");
         return std::nullopt;
     }
-    return ItemsText(*bytes);
+    return DecodedText(std::move(*bytes));
 }
 
 // The window takes two files or two folders, not standard input.
@@ -57,6 +59,7 @@ int Run(const std::vector<std::string>& arguments, System& system) {
     for (int side = 0; side < 2; ++side)
         if (!(texts[side] = ReadInput(options.inputs[side], options.recursive, system))) return kTrouble;
     CompareOptions compare = options.compare;
+    compare.anyLineEnd = true;
     if (options.encoding == Options::Encoding::Utf8)
         compare.fold = [&system](std::string_view item, std::string& folded) { system.FoldCase(item, folded); };
     const CompareResult result = CompareLists(*texts[0], *texts[1], compare);

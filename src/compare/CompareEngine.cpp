@@ -16,8 +16,8 @@ namespace {
 
 using Items = std::vector<std::string_view>;
 
-Items NormalisedItems(std::string_view text, bool trim) {
-    Items items = SplitAtCrLf(text);
+Items NormalisedItems(std::string_view text, bool trim, bool anyLineEnd) {
+    Items items = anyLineEnd ? SplitAtLineEnds(text) : SplitAtCrLf(text);
     if (trim)
         for (auto& item : items) item = TrimSpaces(item);
     return items;
@@ -123,7 +123,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     Items items[2];
     std::string folded[2];
     eachSide([&](int side) {
-        items[side] = NormalisedItems(texts[side], options.trim);
+        items[side] = NormalisedItems(texts[side], options.trim, options.anyLineEnd);
         if (!ownKeys) folded[side] = KeyText(texts[side], options.caseRule);
     });
     const bool pathMode = PathModeApplies(items[0], items[1].size(), options.names);

@@ -31,6 +31,9 @@ struct CompareOptions {
     CaseRule caseRule = CaseRule::Exact;
     bool sort = false;  // case-insensitive locale order instead of list order
     bool trim = true;   // leading and trailing spaces taken off each item
+    // Items end at any line end (LF, CR LF, a lone CR), not at CR LF only as
+    // in a pane.
+    bool anyLineEnd = false;
     NameRule names = NameRule::Auto;
     // Each occurrence matches at most one occurrence on the other side, the
     // first ones pairing first; otherwise an item matches whenever the other
@@ -52,8 +55,9 @@ struct CompareResult {
     std::size_t heldRight = 0;
 };
 
-// Compares two pane texts whose items are separated by CR LF. The cost grows
-// with the texts' total size (plus n log n when sorting).
+// Compares two texts of items, separated by CR LF as in a pane unless the
+// options say otherwise. The cost grows with the texts' total size (plus
+// n log n when sorting).
 CompareResult CompareLists(std::string_view leftText, std::string_view rightText, const CompareOptions& options);
 
 }  // namespace quorvex

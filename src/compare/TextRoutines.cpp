@@ -69,4 +69,20 @@ std::vector<std::string_view> SplitAtCrLf(std::string_view text) {
     return items;
 }
 
+std::vector<std::string_view> SplitAtLineEnds(std::string_view text) {
+    std::vector<std::string_view> items;
+    if (text.empty()) return items;
+    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '\n' && c != '\r') continue;
+        items.push_back(text.substr(start, i - start));
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        start = i + 1;
+    }
+    items.push_back(text.substr(start));
+    return items;
+}
+
 }  // namespace quorvex

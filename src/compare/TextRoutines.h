@@ -32,4 +32,7 @@ short LeadingNumber16(std::string_view text);
 // has an empty last item. The views point into `text`.
 std::vector<std::string_view> SplitAtCrLf(std::string_view text);
 
+// Splits at any line end: LF, CR LF or a lone CR; otherwise as SplitAtCrLf.
+std::vector<std::string_view> SplitAtLineEnds(std::string_view text);
+
 }  // namespace quorvex

@@ -38,11 +38,11 @@ TEST(ParseArguments, TakesGnuLongOptionsAndExactlyTwoInputs) {
     for (const auto& [arguments, error] : errors) EXPECT_EQ(ParseArguments(arguments).error, error);
 }
 
-TEST(ItemsText, DropsTheUtf8MarkReadsUtf16AndEndsItemsAtAnyLineEnd) {
-    EXPECT_EQ(ItemsText("\xEF\xBB\xBF" "a\nb\r\nc\rd\r\r\n"), "a\r\nb\r\nc\r\nd\r\n\r\n");
-    EXPECT_EQ(ItemsText(std::string("\xFF\xFE" "a\0\n\0\xE9\0=\xD8\x00\xDC", 12)), "a\r\n\xC3\xA9\xF0\x9F\x90\x80");
-    EXPECT_EQ(ItemsText(std::string("\xFE\xFF\xD8\x00\x00" "a\x00", 7)), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
-    EXPECT_EQ(ItemsText(std::string("a\0b", 3)), std::string("a\0b", 3));
+TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
+    EXPECT_EQ(DecodedText("\xEF\xBB\xBF" "a\nb\r\n"), "a\nb\r\n");
+    EXPECT_EQ(DecodedText(std::string("\xFF\xFE" "a\0\n\0\xE9\0=\xD8\x00\xDC", 12)), "a\n\xC3\xA9\xF0\x9F\x90\x80");
+    EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\x00" "a\x00", 7)), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+    EXPECT_EQ(DecodedText(std::string("a\0b\xEF\xBB\xBF", 6)), std::string("a\0b\xEF\xBB\xBF", 6));
 }
 
 struct FakeSystem : System, FolderReader {
@@ -103,6 +103,9 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     EXPECT_EQ(system.out, "< pear\n> kiwi\n");
     EXPECT_EQ(run({"--similarities", "--left", "l", "r"}), 1);
     EXPECT_EQ(system.out, "apple\n");
+    system.files["m"] = "pear\rkiwi\r\r\napple";  // any line end ends an item
+    EXPECT_EQ(run({"--left", "m", "r"}), 1);
+    EXPECT_EQ(system.out, "pear\n");
     EXPECT_EQ(run({"--count", "--quiet", "--output-right=k.txt", "d", "-"}), 1);
     EXPECT_EQ(system.out, "");
     EXPECT_EQ(system.written["k.txt"], "kiwi\n");  // the folder lists apple and S\ .
