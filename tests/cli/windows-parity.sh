@@ -6,17 +6,27 @@
 set -u
 [ -f "$2" ] && command -v wine > /dev/null || { echo "no Windows build or no Wine: not run"; exit 77; }
 native=$(realpath "$1") windows=$(realpath "$2")
+root=$(realpath "$(dirname "$0")/../..")
+. "$root/scripts/wine-env.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 printf 'pear\r\napple\nC:\\x\\kiwi.txt\r\n  plum \n\nApple\npear\n' > left.txt
 printf '\xff\xfek\x00i\x00w\x00i\x00.\x00t\x00x\x00t\x00\n\x00a\x00p\x00p\x00l\x00e\x00' > right.txt
 mkdir -p folder/sub && touch folder/a.txt folder/b.txt folder/sub/c.txt
+# Through files, not pipes: Wine's helper processes would inherit a pipe and
+# keep it open long after the program ended.
+run_windows() {
+    wine "$windows" "$@" > out.txt 2>&1 < "${input:-/dev/null}"
+    local status=$?
+    tr -d '\r' < out.txt
+    return $status
+}
 failures=0
 while read -r options; do
     reason='s/^\(quorvex-compare: [^:]*\): .*/\1: (reason)/'
     expected=$("$native" $options 2>&1 | sed "$reason"; echo "status ${PIPESTATUS[0]}")
-    actual=$(wine "$windows" $options 2>&1 | tr -d '\r' | sed "$reason"; echo "status ${PIPESTATUS[0]}")
+    actual=$(run_windows $options | sed "$reason"; echo "status ${PIPESTATUS[0]}")
     [ "$actual" = "$expected" ] || { echo "FAILED: $options"; diff <(echo "$expected") <(echo "$actual"); failures=$((failures + 1)); }
 done <<'OPTIONS'
 left.txt right.txt
@@ -27,6 +37,7 @@ left.txt right.txt
 --sort --recursive folder left.txt
 missing.txt left.txt
 OPTIONS
-printf 'x\n' | wine "$windows" - left.txt > /dev/null || [ $? = 1 ] || { echo "FAILED: standard input"; failures=$((failures + 1)); }
+printf 'x\n' > input.txt
+input=input.txt run_windows - left.txt > /dev/null || [ $? = 1 ] || { echo "FAILED: standard input"; failures=$((failures + 1)); }
 [ $failures = 0 ] && echo "all passed"
 exit $((failures > 0))
