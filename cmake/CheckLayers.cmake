@@ -1,6 +1,7 @@
 # Holds the sources to their layers, by path: code outside a win32/ folder is
 # platform-free and includes only the standard library and other platform-free
-# headers, but for ICU in src/cli/icu; the Windows services in
+# headers, but for ICU in src/cli/icu and the system's own in src/cli/posix
+# (the native program's memory); the Windows services in
 # src/platform/win32 include nothing of the forms; only the main form's own
 # folder includes the main form.
 # Run as a build step: cmake -DSOURCE_DIR=... -P CheckLayers.cmake
@@ -29,6 +30,7 @@ foreach(source IN LISTS sources)
     elseif(included MATCHES "^<(.*)>$")
       set(header "${CMAKE_MATCH_1}")
       if(source MATCHES "^cli/icu/" AND header MATCHES "^unicode/")
+      elseif(source MATCHES "^cli/posix/")
       elseif(NOT header IN_LIST standard_headers)
         set(fault "platform-free code includes only the standard library")
       endif()

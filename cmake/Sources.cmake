@@ -67,9 +67,9 @@ if(WIN32)
   include(cmake/WindowsTargets.cmake)
 elseif(NOT QUORVEX_FUZZ)
   # quorvex-compare: the comparison from the command line.
-  # Unicode's case folding comes from ICU here.
+  # Unicode's case folding comes from ICU here, large blocks from the kernel.
   find_package(ICU REQUIRED COMPONENTS uc)
-  add_executable(quorvex-compare src/cli/Main.cpp src/cli/icu/UnicodeCase.cpp)
+  add_executable(quorvex-compare src/cli/Main.cpp src/cli/icu/UnicodeCase.cpp src/cli/posix/LargeBlocks.cpp)
   target_link_libraries(quorvex-compare PRIVATE quorvex_core ICU::uc)
   include(GNUInstallDirs)
   install(TARGETS quorvex-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
