@@ -49,19 +49,28 @@ void FoldRun(std::string_view run, std::string& folded) {
 
 }  // namespace
 
+// Folding maps each character by itself, so the text can go to ICU in
+// pieces: ASCII, far the most common, folds here.
 void FoldUnicodeCase(std::string_view item, std::string& folded) {
-    std::size_t runStart = 0, i = 0;
+    std::size_t i = 0;
     while (i < item.size()) {
-        const std::size_t length = Utf8Length(item.substr(i));
-        if (length > 0) {
-            i += length;
+        const char c = item[i];
+        if (static_cast<unsigned char>(c) < 0x80) {
+            folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            ++i;
             continue;
         }
-        FoldRun(item.substr(runStart, i - runStart), folded);
-        folded += item[i++];
-        runStart = i;
+        std::size_t end = i;
+        for (std::size_t length = 0; end < item.size() && static_cast<unsigned char>(item[end]) >= 0x80 &&
+                                     (length = Utf8Length(item.substr(end))) > 0;)
+            end += length;
+        if (end == i) {
+            folded += item[i++];  // not UTF-8: as it is
+            continue;
+        }
+        FoldRun(item.substr(i, end - i), folded);
+        i = end;
     }
-    FoldRun(item.substr(runStart), folded);
 }
 
 }  // namespace quorvex::cli
