@@ -1,7 +1,8 @@
 #!/bin/bash
 # quorvex-compare from outside: exit statuses and messages on bad input,
-# standard input and UTF-16, Unicode's case folding, a closed pipe, a failed
-# output file, and --pair against comm on random sorted lists. Usage: quorvex-compare-test.sh PROGRAM
+# standard input and UTF-16, Unicode's case folding, inputs of any shape, a
+# closed pipe, a failed output file, and --pair against comm on random sorted
+# lists. Usage: quorvex-compare-test.sh PROGRAM
 set -u
 program=$(realpath "$1")
 work=$(mktemp -d)
@@ -34,6 +35,20 @@ printf '\xc3\x89lan\n\xce\xa3\xce\x8a\xce\xa3\xce\xa5\xce\xa6\xce\x9f\xce\xa3\nA
 printf '\xc3\xa9lan\n\xcf\x83\xce\xaf\xcf\x83\xcf\x85\xcf\x86\xce\xbf\xcf\x82\na\xffb\n' > folded.txt  # élan, σίσυφος
 run --ignore-case --left cased.txt folded.txt
 expect 1 $'A\xfeB' "" "Unicode case"
+
+# Inputs of any shape: NUL bytes inside items, a line of 100 MB (read from a
+# file and, growing as it comes, from standard input), nothing, only line ends.
+printf 'a\0b\r\nc\n' > nul.txt
+printf '\n\r\n\r' > ends.txt
+: > empty.txt
+"$program" --output-left=kept.txt nul.txt ends.txt > /dev/null
+printf 'a\0b\nc\n' | cmp -s - kept.txt || fail "NUL bytes"
+run --count empty.txt ends.txt
+expect 0 $'left\t0\t0\nright\t0\t0' "" "empty and only line ends"
+head -c 100000000 /dev/zero | tr '\0' x > long.txt
+out=$("$program" --count long.txt - < long.txt); status=$?
+[ "$status" = 0 ] && [ "$out" = $'left\t1\t0\nright\t1\t0' ] || fail "a line of 100 MB: $status [$out]"
+rm long.txt
 
 # A reader that goes away: status 2 and no message.
 seq 1 200000 > many.txt
