@@ -129,7 +129,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     const bool pathMode = PathModeApplies(items[0], items[1].size(), options.names);
     const std::string_view separators = options.names == NameRule::Always ? "\\/" : "\\";
     Items foldedItems[2];
-    std::vector<std::uint64_t> hashes[2];
+    std::vector<std::uint32_t> hashes[2];
     eachSide([&](int side) {
         if (pathMode)
             for (auto& item : items[side]) item = item.substr(item.find_last_of(separators) + 1);
@@ -165,7 +165,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     for (int side = 0; side < 2; ++side) {
         Items().swap(foldedItems[side]);
         std::string().swap(folded[side]);
-        std::vector<std::uint64_t>().swap(hashes[side]);
+        std::vector<std::uint32_t>().swap(hashes[side]);
     }
     std::vector<std::uint32_t>().swap(leftFirst);
     std::vector<std::uint32_t>().swap(rightFoundAt);

@@ -15,7 +15,7 @@ constexpr std::size_t kBatch = 16;
 
 inline void Prefetch(const void* address) { __builtin_prefetch(address); }
 
-std::uint64_t Hash(std::string_view key) {
+std::uint32_t Hash(std::string_view key) {
     std::uint64_t h = key.size() * kMul;
     const char* p = key.data();
     std::size_t n = key.size();
@@ -34,30 +34,28 @@ std::uint64_t Hash(std::string_view key) {
     }
     h ^= h >> 32;
     h *= 0xD6E8FEB86659FD93ull;
-    h ^= h >> 32;
-    return h;
+    return static_cast<std::uint32_t>(h >> 32);
 }
-
-// The top bit chooses the half, the low bits the home slot, and the bits
-// below the top the tag.
-std::uint32_t Tag(std::uint64_t hash) { return static_cast<std::uint32_t>(hash >> 31); }
 
 }  // namespace
 
-std::vector<std::uint64_t> KeyHashes(const KeyedItems& items) {
-    std::vector<std::uint64_t> hashes(items.size());
+std::vector<std::uint32_t> KeyHashes(const KeyedItems& items) {
+    std::vector<std::uint32_t> hashes(items.size());
     for (std::size_t i = 0; i < items.size(); ++i) hashes[i] = Hash(items.Key(i));
     return hashes;
 }
 
-ItemSet::ItemSet(const KeyedItems& items, const std::vector<std::uint64_t>& hashes, int half,
+ItemSet::ItemSet(const KeyedItems& items, const std::vector<std::uint32_t>& hashes, int half,
                  std::vector<std::uint32_t>& first)
     : items_(items), half_(half) {
     if (items.size() >= kNone) throw std::length_error("too many items for one set");
     const auto count = static_cast<std::size_t>(
-        std::count_if(hashes.begin(), hashes.end(), [this](std::uint64_t hash) { return InHalf(hash); }));
+        std::count_if(hashes.begin(), hashes.end(), [this](std::uint32_t hash) { return InHalf(hash); }));
+    // A load of at most 3/4: with each slot holding its hash, a fuller table
+    // costs few compares of keys, and the table is a large part of what a
+    // comparison holds.
     std::size_t capacity = 16;
-    while (capacity / 2 < count) capacity *= 2;  // load factor at most 1/2
+    while (capacity / 4 * 3 < count) capacity *= 2;
     slots_.assign(capacity, Slot{kNone, 0});
     mask_ = capacity - 1;
     for (std::size_t start = 0; start < items.size(); start += kBatch) {
@@ -69,29 +67,27 @@ ItemSet::ItemSet(const KeyedItems& items, const std::vector<std::uint64_t>& hash
     }
 }
 
-std::uint32_t ItemSet::Insert(std::uint32_t index, std::uint64_t hash) {
+std::uint32_t ItemSet::Insert(std::uint32_t index, std::uint32_t hash) {
     const std::string_view key = items_.Key(index);
-    const std::uint32_t tag = Tag(hash);
     for (std::size_t i = Home(hash);; i = (i + 1) & mask_) {
         Slot& slot = slots_[i];
         if (slot.index == kNone) {
-            slot = Slot{index, tag};
+            slot = Slot{index, hash};
             return index;
         }
-        if (slot.hashTag == tag && items_.Key(slot.index) == key) return slot.index;  // a duplicate needs no slot
+        if (slot.hash == hash && items_.Key(slot.index) == key) return slot.index;  // a duplicate needs no slot
     }
 }
 
-std::uint32_t ItemSet::Find(std::string_view key, std::uint64_t hash) const {
-    const std::uint32_t tag = Tag(hash);
+std::uint32_t ItemSet::Find(std::string_view key, std::uint32_t hash) const {
     for (std::size_t i = Home(hash);; i = (i + 1) & mask_) {
         const Slot& slot = slots_[i];
         if (slot.index == kNone) return kNone;
-        if (slot.hashTag == tag && items_.Key(slot.index) == key) return slot.index;
+        if (slot.hash == hash && items_.Key(slot.index) == key) return slot.index;
     }
 }
 
-void ItemSet::FindEach(const KeyedItems& others, const std::vector<std::uint64_t>& hashes,
+void ItemSet::FindEach(const KeyedItems& others, const std::vector<std::uint32_t>& hashes,
                        std::vector<std::uint32_t>& found) const {
     for (std::size_t start = 0; start < others.size(); start += kBatch) {
         const std::size_t end = std::min(start + kBatch, others.size());

@@ -31,7 +31,7 @@ private:
 };
 
 // Hash(Key(i)) for every item.
-std::vector<std::uint64_t> KeyHashes(const KeyedItems& items);
+std::vector<std::uint32_t> KeyHashes(const KeyedItems& items);
 
 // Each distinct key of one half of the items once, held by the first item
 // that has it. The halves split the keys by their hash, so that two threads
@@ -44,25 +44,26 @@ public:
     // `hashes` must outlive the set. For those items, first[i] becomes the
     // index of the first item whose key equals item i's; `first` must have
     // one element per item.
-    ItemSet(const KeyedItems& items, const std::vector<std::uint64_t>& hashes, int half,
+    ItemSet(const KeyedItems& items, const std::vector<std::uint32_t>& hashes, int half,
             std::vector<std::uint32_t>& first);
 
     // For every item of `others` in this set's half, found[j] becomes the
     // index of the first item holding its key, or kNone. The memory accesses
     // of neighbouring lookups overlap.
-    void FindEach(const KeyedItems& others, const std::vector<std::uint64_t>& hashes,
+    void FindEach(const KeyedItems& others, const std::vector<std::uint32_t>& hashes,
                   std::vector<std::uint32_t>& found) const;
 
 private:
     struct Slot {
-        std::uint32_t index;    // into items_, kNone when unused
-        std::uint32_t hashTag;  // more hash bits, to skip most compares
+        std::uint32_t index;  // into items_, kNone when unused
+        std::uint32_t hash;   // compared first, to skip most compares of keys
     };
 
-    bool InHalf(std::uint64_t hash) const { return static_cast<int>(hash >> 63) == half_; }
-    std::size_t Home(std::uint64_t hash) const { return static_cast<std::size_t>(hash) & mask_; }
-    std::uint32_t Insert(std::uint32_t index, std::uint64_t hash);
-    std::uint32_t Find(std::string_view key, std::uint64_t hash) const;
+    // The top bit chooses the half, the low bits the home slot.
+    bool InHalf(std::uint32_t hash) const { return static_cast<int>(hash >> 31) == half_; }
+    std::size_t Home(std::uint32_t hash) const { return hash & mask_; }
+    std::uint32_t Insert(std::uint32_t index, std::uint32_t hash);
+    std::uint32_t Find(std::string_view key, std::uint32_t hash) const;
 
     const KeyedItems& items_;
     int half_;
