@@ -23,18 +23,35 @@ std::uint64_t Head(std::string_view key) {
     return head;
 }
 
+// Keys compared after the bytes all of them begin with (`skip`), which
+// lists of paths or numbered names share: the heads then tell most apart.
 class KeyOrder {
 public:
-    explicit KeyOrder(const std::string& keys) : keys_(keys) {}
+    KeyOrder(const std::string& keys, std::size_t skip) : keys_(keys), skip_(skip) {}
     bool operator()(const Keyed& a, const Keyed& b) const {
         if (a.head != b.head) return a.head < b.head;
         return Key(a) < Key(b);  // unsigned bytes, a key that begins the other first
     }
+    void SetHead(Keyed& k) const { k.head = Head(Key(k)); }
 
 private:
-    std::string_view Key(const Keyed& k) const { return {keys_.data() + k.offset, k.length}; }
+    std::string_view Key(const Keyed& k) const {
+        return k.length < skip_ ? std::string_view() : std::string_view(keys_.data() + k.offset + skip_, k.length - skip_);
+    }
     const std::string& keys_;
+    std::size_t skip_;
 };
+
+std::size_t CommonPrefix(const std::string& keys, const std::vector<Keyed>& sorted) {
+    if (sorted.empty()) return 0;
+    const std::string_view first(keys.data() + sorted[0].offset, sorted[0].length);
+    std::size_t common = first.size();
+    for (const Keyed& k : sorted) {
+        const std::string_view key(keys.data() + k.offset, std::min<std::size_t>(k.length, common));
+        common = static_cast<std::size_t>(std::mismatch(key.begin(), key.end(), first.begin()).first - key.begin());
+    }
+    return common;
+}
 
 std::vector<std::string_view> NonEmpty(const std::vector<std::string_view>& list) {
     std::vector<std::string_view> shown;
@@ -71,11 +88,11 @@ std::vector<std::string_view> SortedNonEmpty(std::vector<std::string_view> list)
         if (list[i].empty()) continue;
         const std::size_t offset = keys.size();
         if (!AppendSortKey(list[i], keys) || keys.size() > UINT32_MAX) return ByQuickSortOfTexts(std::move(list));
-        const std::string_view key(keys.data() + offset, keys.size() - offset);
-        sorted.push_back({Head(key), static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(key.size()),
+        sorted.push_back({0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset),
                           static_cast<std::uint32_t>(i)});
     }
-    const KeyOrder order(keys);
+    const KeyOrder order(keys, CommonPrefix(keys, sorted));
+    for (Keyed& k : sorted) order.SetHead(k);
     std::sort(sorted.begin(), sorted.end(), order);
     const auto readsDifferently = [&](const Keyed& a, const Keyed& b) {
         return !order(a, b) && list[a.item] != list[b.item];
@@ -83,11 +100,13 @@ std::vector<std::string_view> SortedNonEmpty(std::vector<std::string_view> list)
     if (std::adjacent_find(sorted.begin(), sorted.end(), readsDifferently) == sorted.end())
         return NonEmpty(list, sorted);
 
-    // Removed items have the empty key, which sorts first like the empty text.
+    // Removed items have the empty key, which sorts first like the empty
+    // text; it shares no prefix.
+    const KeyOrder whole(keys, 0);
     std::vector<Keyed> all(list.size());
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = {0, 0, 0, static_cast<std::uint32_t>(i)};
-    for (const Keyed& k : sorted) all[k.item] = k;
-    QuickSort(all, 0, static_cast<std::ptrdiff_t>(all.size()) - 1, order);
+    for (Keyed& k : sorted) whole.SetHead(all[k.item] = k);
+    QuickSort(all, 0, static_cast<std::ptrdiff_t>(all.size()) - 1, whole);
     return NonEmpty(list, all);
 }
 
