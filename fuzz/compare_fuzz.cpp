@@ -41,12 +41,25 @@ Items Normalised(std::string_view text, const quorvex::CompareOptions& options) 
     return items;
 }
 
-bool Matches(std::string a, std::string b, CaseRule rule) {
-    if (rule == CaseRule::Folded) {
+// A folding of its own, as quorvex-compare folds Unicode: lower case, and
+// 0xDF ("ß" in the code page) as "ss", which lengthens an item.
+void OwnFold(std::string_view item, std::string& folded) {
+    const std::size_t start = folded.size();
+    for (const char c : item) folded.append(c == '\xDF' ? "ss" : std::string(1, c));
+    quorvex::LowerCaseInPlace(folded.data() + start, folded.size() - start);
+}
+
+bool Matches(std::string a, std::string b, const quorvex::CompareOptions& options) {
+    if (options.caseRule == CaseRule::Exact) return a == b;
+    if (!options.fold) {
         quorvex::LowerCaseInPlace(a.data(), a.size());
         quorvex::LowerCaseInPlace(b.data(), b.size());
+        return a == b;
     }
-    return a == b;
+    std::string foldedA, foldedB;
+    OwnFold(a, foldedA);
+    OwnFold(b, foldedB);
+    return foldedA == foldedB;
 }
 
 // One side kept as the steps define it: found or not against `other` (when
@@ -57,7 +70,7 @@ Items Kept(Items side, const Items& other, const quorvex::CompareOptions& option
     std::vector<char> taken(other.size(), 0), found(side.size(), 0);
     for (std::size_t i = 0; i < side.size(); ++i)
         for (std::size_t j = 0; j < other.size() && !found[i]; ++j)
-            if (Matches(side[i], other[j], options.caseRule) && !(options.pair && taken[j])) found[i] = taken[j] = 1;
+            if (Matches(side[i], other[j], options) && !(options.pair && taken[j])) found[i] = taken[j] = 1;
     for (std::size_t i = 0; i < side.size(); ++i)
         if (found[i] != (options.mode == CompareMode::Similarities)) side[i].clear();
     std::vector<std::string_view> views(side.begin(), side.end());
@@ -82,13 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  : (data[0] & 32) ? quorvex::NameRule::Never
                                   : quorvex::NameRule::Auto,
         .pair = (data[0] & 64) != 0};
-    // The same folding as keys of their own, as quorvex-compare folds Unicode.
-    if (data[0] & 128)
-        options.fold = [](std::string_view item, std::string& folded) {
-            const std::size_t start = folded.size();
-            folded.append(item);
-            quorvex::LowerCaseInPlace(folded.data() + start, item.size());
-        };
+    if (data[0] & 128) options.fold = OwnFold;
     const std::string_view input(reinterpret_cast<const char*>(data + 2), size - 2);
     const std::size_t split = input.find('\0');
     const std::string_view leftText = input.substr(0, split);

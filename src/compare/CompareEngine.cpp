@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -48,10 +49,25 @@ std::string KeyText(std::string_view text, CaseRule rule) {
     return folded;
 }
 
+using Fold = std::function<void(std::string_view, std::string&)>;
+
+// A copy of the text with each item folded by `fold` in its place, so that
+// the items' spans key them as under the folded rule; nothing when an item's
+// length changes, which folding seldom does.
+std::optional<std::string> FoldedInPlace(std::string_view text, const Items& items, const Fold& fold) {
+    std::string keyText(text), folded;
+    for (const auto item : items) {
+        folded.clear();
+        fold(item, folded);
+        if (folded.size() != item.size()) return std::nullopt;
+        std::copy(folded.begin(), folded.end(), keyText.begin() + (item.data() - text.data()));
+    }
+    return keyText;
+}
+
 // Each item folded by `fold`, the folded items one after another in
 // `buffer`, which the views returned point into.
-Items FoldedItems(const Items& items, const std::function<void(std::string_view, std::string&)>& fold,
-                  std::string& buffer) {
+Items FoldedItems(const Items& items, const Fold& fold, std::string& buffer) {
     std::vector<std::size_t> ends;
     ends.reserve(items.size());
     for (const auto item : items) {
@@ -129,14 +145,21 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     const bool pathMode = PathModeApplies(items[0], items[1].size(), options.names);
     const std::string_view separators = options.names == NameRule::Always ? "\\/" : "\\";
     Items foldedItems[2];
+    bool inPlace[2] = {false, false};
     std::vector<std::uint32_t> hashes[2];
     eachSide([&](int side) {
         if (pathMode)
             for (auto& item : items[side]) item = item.substr(item.find_last_of(separators) + 1);
-        if (ownKeys) foldedItems[side] = FoldedItems(items[side], options.fold, folded[side]);
+        if (!ownKeys) return;
+        auto keyText = FoldedInPlace(texts[side], items[side], options.fold);
+        inPlace[side] = keyText.has_value();
+        if (inPlace[side])
+            folded[side] = std::move(*keyText);
+        else
+            foldedItems[side] = FoldedItems(items[side], options.fold, folded[side]);
     });
     const auto keyed = [&](int side) {
-        if (ownKeys) return KeyedItems(foldedItems[side]);
+        if (ownKeys && !inPlace[side]) return KeyedItems(foldedItems[side]);
         return KeyedItems(items[side], texts[side], exact ? texts[side].data() : folded[side].data());
     };
     const KeyedItems keys[2] = {keyed(0), keyed(1)};
