@@ -10,13 +10,13 @@ enum class Name {
     Quiet, Recursive, OutputLeft, OutputRight, Gui,
 };
 
-struct Spec {
+struct LongOption {
     const char* name;
     Name id;
     bool takesValue;
 };
 
-constexpr Spec kSpecs[] = {
+constexpr LongOption kLongOptions[] = {
     {"help", Name::Help, false},
     {"version", Name::Version, false},
     {"similarities", Name::Similarities, false},
@@ -39,14 +39,14 @@ constexpr Spec kSpecs[] = {
 
 // The option a long name or a unique prefix of one names; an exact name wins
 // over longer ones it begins.
-const Spec* Find(const std::string& name, std::string& error) {
-    const Spec* found = nullptr;
+const LongOption* Find(const std::string& name, std::string& error) {
+    const LongOption* found = nullptr;
     int candidates = 0;
-    for (const Spec& spec : kSpecs) {
-        const std::string full = spec.name;
-        if (full == name) return &spec;
+    for (const LongOption& known : kLongOptions) {
+        const std::string full = known.name;
+        if (full == name) return &known;
         if (full.compare(0, name.size(), name) == 0) {
-            found = &spec;
+            found = &known;
             ++candidates;
         }
     }
@@ -126,23 +126,23 @@ Parsed ParseArguments(const std::vector<std::string>& arguments) {
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(2, equals - 2);
-        const Spec* spec = Find(name, parsed.error);
-        if (spec == nullptr) return parsed;
+        const LongOption* known = Find(name, parsed.error);
+        if (known == nullptr) return parsed;
         std::string value;
-        if (spec->takesValue) {
+        if (known->takesValue) {
             if (equals != std::string::npos) {
                 value = argument.substr(equals + 1);
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i];
             } else {
-                parsed.error = std::string("option '--") + spec->name + "' requires an argument";
+                parsed.error = std::string("option '--") + known->name + "' requires an argument";
                 return parsed;
             }
         } else if (equals != std::string::npos) {
-            parsed.error = std::string("option '--") + spec->name + "' doesn't allow an argument";
+            parsed.error = std::string("option '--") + known->name + "' doesn't allow an argument";
             return parsed;
         }
-        switch (spec->id) {
+        switch (known->id) {
             case Name::Help: o.action = Options::Action::Help; return parsed;
             case Name::Version: o.action = Options::Action::Version; return parsed;
             case Name::Similarities: o.compare.mode = CompareMode::Similarities; break;
