@@ -67,8 +67,8 @@ public:
             reason = std::strerror(errno);
             return std::nullopt;
         }
-        std::error_code unknown;
-        const auto size = fs::is_regular_file(path, unknown) ? fs::file_size(path, unknown) : 0;
+        std::error_code unknown;  // not a regular file: read as it comes
+        const auto size = fs::file_size(path, unknown);
         auto bytes = ReadAll(file, unknown ? 0 : static_cast<std::size_t>(size), reason);
         std::fclose(file);
         return bytes;

@@ -49,7 +49,7 @@ std::string KeyText(std::string_view text, CaseRule rule) {
     return folded;
 }
 
-using Fold = std::function<void(std::string_view, std::string&)>;
+using Fold = CompareOptions::Fold;
 
 // A copy of the text with each item folded by `fold` in its place, so that
 // the items' spans key them as under the folded rule; nothing when an item's

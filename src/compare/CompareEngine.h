@@ -42,7 +42,8 @@ struct CompareOptions {
     // Under the folded rule, a folding that may change an item's length
     // (Unicode's): appends the folded item. Without one, the system's
     // lower-case mapping folds byte for byte. Both sides may fold at once.
-    std::function<void(std::string_view item, std::string& folded)> fold = {};
+    using Fold = std::function<void(std::string_view item, std::string& folded)>;
+    Fold fold = {};
 };
 
 struct CompareResult {

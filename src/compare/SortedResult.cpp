@@ -23,8 +23,9 @@ std::uint64_t Head(std::string_view key) {
     return head;
 }
 
-// Keys compared after the bytes all of them begin with (`skip`), which
-// lists of paths or numbered names share: the heads then tell most apart.
+// Keys compared after the bytes all of them begin with (`skip`, which no
+// key is shorter than), which lists of paths or numbered names share: the
+// heads then tell most apart.
 class KeyOrder {
 public:
     KeyOrder(const std::string& keys, std::size_t skip) : keys_(keys), skip_(skip) {}
@@ -36,7 +37,7 @@ public:
 
 private:
     std::string_view Key(const Keyed& k) const {
-        return k.length < skip_ ? std::string_view() : std::string_view(keys_.data() + k.offset + skip_, k.length - skip_);
+        return {keys_.data() + k.offset + skip_, k.length - skip_};
     }
     const std::string& keys_;
     std::size_t skip_;
