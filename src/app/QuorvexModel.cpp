@@ -10,8 +10,14 @@ const char kStartPrompt[] = "Type a list or open a file or folder to compare";
 
 }  // namespace
 
+// Start-up runs before the window takes messages, outside their barrier: a
+// command line that fails (a file too large for memory) loads what it
+// could, and start-up goes on.
 void QuorvexModel::Start(std::string_view commandLine) {
-    HandleCommandLine(commandLine);
+    try {
+        HandleCommandLine(commandLine);
+    } catch (...) {
+    }
     if (port_.TextLength(0) == 0 && port_.TextLength(1) == 0)
         for (int pane = 0; pane < 2; ++pane) port_.SetStatus(pane, kStartPrompt);
 }

@@ -4,11 +4,6 @@
 #include "sources/ListText.h"
 
 namespace quorvex {
-namespace {
-
-constexpr std::uint64_t kLargeFileBytes = 50000;
-
-}  // namespace
 
 // The question needs the length: a file that cannot be measured is read, or
 // found missing, without it. A file that cannot be opened empties the pane

@@ -2,11 +2,16 @@
 // folder listings.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvex {
+
+// Files longer than this are loaded only after the user says Yes; a file
+// that tells no length is read no further.
+constexpr std::uint64_t kLargeFileBytes = 50000;
 
 // A text with line feeds but no carriage return at all gets CR LF line ends;
 // any other text (CR LF already, a mixture, lone CRs, one line) stays as read.

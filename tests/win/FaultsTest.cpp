@@ -40,7 +40,7 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
         const auto names = [&] { return ListFolderTree(folderPath, "", [] { return false; }); };  // as listed
         const std::string before = names();
         form_->SaveFile(target, std::string(100000, 'n'));
-        EXPECT_TRUE(ReadWholeFile(target).bytes == old);  // not printed: 100,000 bytes
+        EXPECT_TRUE(ReadWholeFile(target, kNoLimit, kNoLimit).bytes == old);  // not printed: 100,000 bytes
         EXPECT_EQ(names(), before);
         EXPECT_EQ(TextOf(Textbox(0)), "new\r\nlist");
     };
@@ -56,6 +56,65 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     saveFails("onto a full disk", full);
     ASSERT_TRUE(folder_.MakeReadOnly("tiny"));
     saveFails("into a read-only folder", full);
+}
+
+// A sparse file costs no disk however long it says it is.
+std::string SparseFile(const TempFolder& folder, const char* name, const char* length) {
+    const std::string path = folder.Path() + "\\" + name;
+    folder.RunCommand(std::string("/usr/bin/truncate -s ") + length + " " + name,
+                      [&] { return FileLength(path).value_or(0) > 0; });
+    return path;
+}
+
+// A file larger than memory loads as one that cannot be read, through the
+// Open dialog and through a handed-over list at start-up, before any window
+// procedure's barrier. A file that tells no length (a device) is read no
+// further than what the large-file question guards.
+TEST_F(Faults, AFileTooLargeForMemoryLoadsAsOneThatCannotBeRead) {
+    const std::string huge = SparseFile(folder_, "huge.txt", "100G");
+    Paste(Textbox(0), "before");
+    {
+        Answerer answerer({{"Select a file to compare", IDOK, huge}, {"Quorvex", IDYES}});
+        Click(BtnOpen(0));
+        EXPECT_TRUE(answerer.Answered());
+    }
+    EXPECT_EQ(TextOf(Textbox(0)), "");
+    EXPECT_TRUE(StatusBecomes(0, "1 items - " + huge));
+
+    form_.reset();
+    const std::string list = folder_.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" +
+                                                           folder_.Write("b.txt", "b") + "\r\n");
+    Answerer yes({{"Quorvex", IDYES}});
+    form_ = Quorvex::Create(GetModuleHandleA(nullptr), "/f" + list);
+    form_->Show();
+    EXPECT_EQ(TextOf(Textbox(0)) + "|" + TextOf(Textbox(1)), "|b");
+    EXPECT_EQ(ReadWholeFile("Z:\\dev\\zero", kMaxFileBytes, 1000).bytes, std::string(1000, '\0'));
+}
+
+// Every name the system spells for the save's temporary file is taken (Wine
+// spells them qvx1.tmp to qvxffff.tmp, and answers one that is taken when
+// all are): the save fails and no file changes. With one name free it takes
+// that one.
+TEST_F(Faults, ASaveNeverWritesIntoAFileThatWasThere) {
+    const std::string target = folder_.Write("crowded\\list.txt", "old"), folder = folder_.Path() + "\\crowded";
+    ASSERT_TRUE(folder_.RunCommand(
+        "/usr/bin/awk \"BEGIN { for (i = 1; i < 65536; i++) { f = sprintf(\\\"crowded/qvx%x.tmp\\\", i); "
+        "printf \\\"%d\\\", i > f; close(f) } }\"",
+        [&] { return FileLength(folder + "\\qvxffff.tmp") == 5u; }));
+    const auto names = [&] { return ListFolderTree(folder, "", [] { return false; }); };
+    const std::string before = names();
+    form_->SaveFile(target, "new");
+    EXPECT_EQ(ReadWholeFile(target, kNoLimit, kNoLimit).bytes, "old");
+    EXPECT_EQ(names(), before);
+
+    DeleteFileA((folder + "\\qvx1234.tmp").c_str());
+    form_->SaveFile(target, "new");
+    EXPECT_EQ(ReadWholeFile(target, kNoLimit, kNoLimit).bytes, "new");
+    EXPECT_EQ(names().size(), before.size() - std::string("qvx1234.tmp\r\n").size());
+    for (const char* name : {"qvx1", "qvx1233", "qvx1235", "qvxffff"})
+        EXPECT_EQ(ReadWholeFile(folder + "\\" + name + ".tmp", kNoLimit, kNoLimit).bytes,
+                  std::to_string(std::stoi(name + 3, nullptr, 16)));
+    folder_.RunCommand("/bin/rm -r crowded", [&] { return !IsFolder(folder); });  // the shell's way takes minutes
 }
 
 // Quick rounds of work leave the view, the lists and the counts consistent

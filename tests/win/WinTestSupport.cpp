@@ -246,8 +246,9 @@ TempFolder::TempFolder() {
     char base[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, base);
     static int serial = 0;
-    path_ = std::string(base) + "quorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
-    CreateDirectoryA(path_.c_str(), nullptr);
+    // Wine gives out the same process ids again, and a killed test leaves its folder.
+    do path_ = std::string(base) + "quorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    while (!CreateDirectoryA(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
 TempFolder::~TempFolder() {
@@ -288,6 +289,10 @@ bool TempFolder::MakeFolderLink(const std::string& relative, const std::string& 
     links_.push_back(link);
     return RunUnixCommand("/bin/ln -s \"" + unixTarget + "\" \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
                           [&] { return IsFolder(link); });
+}
+
+bool TempFolder::RunCommand(const std::string& command, const std::function<bool()>& done) const {
+    return RunUnixCommand(command, path_, done);
 }
 
 bool TempFolder::MakeTinyDisk(const std::string& relative) const {

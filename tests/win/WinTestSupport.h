@@ -117,6 +117,9 @@ public:
     bool MakeTinyDisk(const std::string& relative) const;
     // Mounts that tmpfs again read-only, so that even root writes nothing.
     bool MakeReadOnly(const std::string& relative) const;
+    // Runs a command of the Unix system in this folder and waits (10 s at
+    // most) until `done` holds.
+    bool RunCommand(const std::string& command, const std::function<bool()>& done) const;
 
 private:
     std::string path_;

@@ -15,10 +15,16 @@ int Main(HINSTANCE instance, const char* arguments) {
     controls.dwICC = ICC_USEREX_CLASSES;
     InitCommonControlsEx(&controls);
 
-    auto form = Quorvex::Create(instance, arguments ? arguments : "");
-    if (!form) return 1;
-    form->Show();
-    return RunMessageLoop();
+    // What escapes every other barrier ends the program with a failure code
+    // rather than the system's crash report.
+    try {
+        auto form = Quorvex::Create(instance, arguments ? arguments : "");
+        if (!form) return 1;
+        form->Show();
+        return RunMessageLoop();
+    } catch (...) {
+        return 1;
+    }
 }
 
 }  // namespace

@@ -328,7 +328,7 @@ std::optional<std::uint64_t> Quorvex::FileLength(const std::string& path) { retu
 
 std::string Quorvex::ReadFile(const std::string& path) {
     WaitCursor busy;
-    return ReadWholeFile(path).bytes;
+    return ReadWholeFile(path, kMaxFileBytes, kLargeFileBytes).bytes;
 }
 
 // A failed write leaves any earlier file whole.

@@ -50,9 +50,9 @@ std::string FullPath(const std::string& path) {
 class WindowsSystem final : public System {
 public:
     std::optional<std::string> ReadFile(const std::string& path, std::string& reason) override {
-        ReadResult file = ReadWholeFile(path);
-        if (file.opened) return std::move(file.bytes);
-        reason = Reason(GetLastError());
+        ReadResult file = ReadWholeFile(path, kNoLimit, kNoLimit);
+        if (file.opened && file.fits) return std::move(file.bytes);
+        reason = file.opened ? Reason(ERROR_NOT_ENOUGH_MEMORY) : Reason(GetLastError());
         return std::nullopt;
     }
     std::optional<std::string> ReadStandardInput(std::string& reason) override {

@@ -1,5 +1,8 @@
 #include "platform/win32/FileSystem.h"
 
+#include <algorithm>
+#include <new>
+
 #include "platform/win32/Handles.h"
 #include "platform/win32/WindowsVersion.h"
 
@@ -17,7 +20,7 @@ std::optional<std::uint64_t> FileLength(const std::string& path) {
     return (static_cast<std::uint64_t>(entry.nFileSizeHigh) << 32) | entry.nFileSizeLow;
 }
 
-ReadResult ReadWholeFile(const std::string& path) {
+ReadResult ReadWholeFile(const std::string& path, std::uint64_t most, std::uint64_t unknownLengthLimit) {
     ReadResult result;
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -26,15 +29,53 @@ ReadResult ReadWholeFile(const std::string& path) {
     DWORD high = 0;
     const DWORD low = GetFileSize(file.get(), &high);
     const std::uint64_t size = (static_cast<std::uint64_t>(high) << 32) | low;
-    if (low != INVALID_FILE_SIZE && size > 0 && size < result.bytes.max_size())
-        result.bytes.reserve(static_cast<std::size_t>(size));
-    char chunk[1 << 16];
-    DWORD read = 0;
-    while (ReadFile(file.get(), chunk, sizeof chunk, &read, nullptr) && read > 0) result.bytes.append(chunk, read);
+    const bool told = (low != INVALID_FILE_SIZE || GetLastError() == NO_ERROR) && size > 0;
+    const std::uint64_t held = std::min<std::uint64_t>(most, result.bytes.max_size());
+    if (told && size > held) {
+        result.fits = false;
+        return result;
+    }
+    const std::uint64_t limit = told ? size : std::min(unknownLengthLimit, held);
+    // A told length is taken at once; an untold one grows as it comes.
+    try {
+        std::size_t done = 0;
+        for (DWORD read = 0; done < limit; done += read) {
+            if (done == result.bytes.size())
+                result.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(limit, told ? size : done * 2 + (1 << 16))));
+            const std::size_t room = result.bytes.size() - done;
+            const DWORD chunk = room > (1u << 24) ? (1u << 24) : static_cast<DWORD>(room);
+            if (!ReadFile(file.get(), result.bytes.data() + done, chunk, &read, nullptr) || read == 0) break;
+        }
+        result.bytes.resize(done);
+    } catch (const std::bad_alloc&) {
+        result.bytes = std::string();
+        result.fits = false;
+    }
     return result;
 }
 
 namespace {
+
+// A file of the program's own beside the target, made new. The system's
+// unique name can be one that is taken (Wine hands one back when every name
+// is), so the names are only spelt by it and each is created here, never
+// opened; a name that is taken gives way to the next.
+UniqueFile CreateTemporaryFile(const std::string& folder, const char* prefix, std::string& name) {
+    const UINT start = GetTickCount() ^ GetCurrentProcessId();
+    for (UINT i = 0; i < 0x10000; ++i) {
+        const UINT unique = (start + i) & 0xFFFF;
+        char path[MAX_PATH] = {};
+        if (unique == 0) continue;  // 0 asks the system to make a file of its choice
+        if (GetTempFileNameA(folder.c_str(), prefix, unique, path) == 0) return UniqueFile();
+        UniqueFile file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) {
+            name = path;
+            return file;
+        }
+        if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) return UniqueFile();
+    }
+    return UniqueFile();
+}
 
 // The finished new file takes the place of `path`. Windows 95, 98 and Me have
 // no MoveFileEx that moves: there the old file steps aside under a name of
@@ -42,14 +83,15 @@ namespace {
 bool PutInPlace(const char* newFile, const std::string& path, const std::string& folder) {
     if (IsNtFamily()) return MoveFileExA(newFile, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return MoveFileA(newFile, path.c_str());
-    char aside[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "qvo", 0, aside) == 0 || !DeleteFileA(aside) || !MoveFileA(path.c_str(), aside))
+    std::string aside;
+    if (!CreateTemporaryFile(folder, "qvo", aside) || !DeleteFileA(aside.c_str()) ||
+        !MoveFileA(path.c_str(), aside.c_str()))
         return false;
     if (!MoveFileA(newFile, path.c_str())) {
-        MoveFileA(aside, path.c_str());
+        MoveFileA(aside.c_str(), path.c_str());
         return false;
     }
-    DeleteFileA(aside);
+    DeleteFileA(aside.c_str());
     return true;
 }
 
@@ -62,11 +104,10 @@ bool WriteFileReplacing(const std::string& path, const std::string& content) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::size_t slash = path.find_last_of("\\/");
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    char temporary[MAX_PATH] = {};
-    if (GetTempFileNameA(folder.c_str(), "qvx", 0, temporary) == 0) return false;
+    std::string temporary;
     bool written = false;
     {
-        UniqueFile file(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        UniqueFile file = CreateTemporaryFile(folder, "qvx", temporary);
         written = static_cast<bool>(file);
         const char* data = content.data();
         std::size_t left = content.size();
@@ -79,8 +120,8 @@ bool WriteFileReplacing(const std::string& path, const std::string& content) {
         }
         written = written && FlushFileBuffers(file.get());
     }
-    if (written && PutInPlace(temporary, path, folder)) return true;
-    DeleteFileA(temporary);
+    if (written && PutInPlace(temporary.c_str(), path, folder)) return true;
+    if (!temporary.empty()) DeleteFileA(temporary.c_str());
     return false;
 }
 

@@ -17,11 +17,20 @@ bool IsFolder(const std::string& path);
 // The file's length in bytes, when it can be read without opening the file.
 std::optional<std::uint64_t> FileLength(const std::string& path);
 
+// The longest file the window holds in memory. The 32-bit program has 2 GB
+// for the file, its text and the text box's copy in wide characters.
+constexpr std::uint64_t kMaxFileBytes = sizeof(void*) == 4 ? std::uint64_t{256} << 20 : std::uint64_t{4} << 30;
+constexpr std::uint64_t kNoLimit = ~std::uint64_t{0};
+
 struct ReadResult {
     bool opened = false;
+    bool fits = true;   // false: longer than asked for, or more than memory holds
     std::string bytes;  // everything read, also when reading failed part-way
 };
-ReadResult ReadWholeFile(const std::string& path);
+// The file's bytes up to the length it had when opened; a file longer than
+// `most` is not read. A file that tells no length (a pipe, a device) is read
+// up to `unknownLengthLimit`.
+ReadResult ReadWholeFile(const std::string& path, std::uint64_t most, std::uint64_t unknownLengthLimit);
 
 // Writes `content` to a new file beside `path` and then puts it in place of
 // `path` in one step, so that a failure leaves the old file whole.
