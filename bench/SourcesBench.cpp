@@ -24,6 +24,7 @@
 #include "platform/win32/FileSystem.h"
 #include "window/win32/Form.h"
 #include "sources/win32/FolderListing.h"
+#include "sources/win32/HandedOverList.h"
 #include "sources/ListText.h"
 
 using counted::liveBytes;
@@ -243,9 +244,34 @@ int LargeList(const std::string& list) {
     return 0;
 }
 
+// A list of 10,000 handed-over names, every tenth repeating an earlier one
+// in another letter case: read, checked for repeats and deleted, alone and
+// as the start-up that reads it.
+int HandedOverNames(const std::string& folder) {
+    std::string list = "[Files]\r\n";
+    for (int i = 1; i <= 10000; ++i) {
+        const std::string name = i % 10 ? "C:\\Lists\\Name" : "c:\\LISTS\\NAME";
+        list += "File" + std::to_string(i) + "=" + name + std::to_string(i % 10 ? i : i - 1) + ".txt\r\n";
+    }
+    const std::string path = folder + "\\handed-over.ini";
+    std::size_t names = 0;
+    Report("EnumFileList: 10,000 handed-over names", 5, [&] {
+        quorvex::WriteFileReplacing(path, list);
+        names = quorvex::ReadHandedOverList(path).size();
+    });
+    std::printf("  (%zu names kept)\n", names);
+    Report("Start-up with those names on the command line", 5, [&] {
+        quorvex::WriteFileReplacing(path, list);
+        auto form = quorvex::Quorvex::Create(GetModuleHandleA(nullptr), "/f" + path);
+        if (form) form->Show();
+    });
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--handed-over") return HandedOverNames(argv[2]);
     if (argc == 3 && std::string(argv[1]) == "--large") return LargeList(argv[2]);
     if (argc == 5 && std::string(argv[1]) == "--million") return MillionItems(argv[2], argv[3], argv[4]);
     if (argc == 2 && std::string(argv[1]) == "--drop") {  // the drop alone, quickly
@@ -277,7 +303,7 @@ int main(int argc, char** argv) {
     DialogAnswerer yes("");
     Report("AddListing: the whole call", 3, [&] { form->AddListing(folder, 0, ""); });
     Report("OpenFile: reading and line ends, before the text box", 5, [&] {
-        auto file = quorvex::ReadWholeFile(list);
+        auto file = quorvex::ReadWholeFile(list, quorvex::kMaxFileBytes, quorvex::kLargeFileBytes);
         quorvex::NormaliseLineEnds(file.bytes);
     });
     Report("OpenFile: the whole call", 1, [&] { form->OpenFile(list, 1); });

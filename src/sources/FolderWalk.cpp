@@ -16,17 +16,34 @@ struct Folder {
 };
 constexpr std::size_t kNoParent = static_cast<std::size_t>(-1);
 
+// The folders above `path` by its spelling: "C:\a\b" gives "C:\a" and "C:\".
+std::vector<std::string> FoldersAbove(std::string path) {
+    std::vector<std::string> above;
+    while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+    for (auto cut = path.find_last_of("\\/"); cut != std::string::npos; cut = path.find_last_of("\\/")) {
+        const bool top = cut == path.find_first_of("\\/");
+        path.resize(top ? cut + 1 : cut);
+        above.push_back(path);
+        if (top) break;
+    }
+    return above;
+}
+
 // Only a link can lead the walk back into a folder that is already on its
-// way down, and so into an endless walk: a link whose target is the folder
-// holding it or one of its ancestors is not followed. A link whose target
-// cannot be told apart is not followed either. Other links are followed
-// like any folder, so their contents are listed under their own names.
+// way down, or above where it began, and so into an endless walk: a link
+// whose target is the folder holding it, one of its ancestors or a folder
+// above the top is not followed. A link whose target cannot be told apart
+// from the folders on the way down is not followed either. Other links are
+// followed like any folder, so their contents are listed under their own
+// names.
 bool LeadsBackUp(const std::vector<Folder>& folders, std::size_t holder, const std::string& link,
-                 FolderReader& reader) {
+                 const std::vector<std::string>& above, FolderReader& reader) {
     for (std::size_t i = holder; i != kNoParent; i = folders[i].parent) {
         const auto same = reader.SameFolder(link, folders[i].path);
         if (!same || *same) return true;
     }
+    for (const std::string& folder : above)
+        if (reader.SameFolder(link, folder).value_or(false)) return true;
     return false;
 }
 
@@ -42,6 +59,7 @@ std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
     Consent consent = Consent::NotAsked;
     std::vector<Folder> folders{{path, ListingPrefix(path, rootPath), kNoParent}};
     std::vector<std::size_t> pending{0};
+    const std::vector<std::string> above = FoldersAbove(path);
     while (!pending.empty()) {
         const std::size_t current = pending.back();
         pending.pop_back();
@@ -61,8 +79,8 @@ std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
             text += "\\\r\n";
             if (asks && consent == Consent::NotAsked) consent = includeSubfolders() ? Consent::Yes : Consent::No;
             if (asks && consent != Consent::Yes) continue;
-            std::string child = reader.Child(folders[current].path, entry.name);
-            if (entry.link && LeadsBackUp(folders, current, child, reader)) continue;
+            std::string child = reader.Child(folders[current].path, entry.openAs.empty() ? entry.name : entry.openAs);
+            if (entry.link && LeadsBackUp(folders, current, child, above, reader)) continue;
             subfolders.push_back(folders.size());
             folders.push_back({std::move(child), (prefix.empty() ? "\\" : prefix) + entry.name + "\\", current});
         }

@@ -8,14 +8,18 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvex {
 
 struct FolderEntry {
+    FolderEntry(std::string name, bool folder = false, bool link = false)
+        : name(std::move(name)), folder(folder), link(link) {}
     std::string name;
     bool folder = false;  // its own path names a folder
     bool link = false;    // a link to a folder, which may lead anywhere
+    std::string openAs;   // the name that opens it when `name` does not
 };
 
 class FolderReader {

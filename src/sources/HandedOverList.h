@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvex {
@@ -15,5 +16,11 @@ namespace quorvex {
 // case is dropped and the names after it move up, so that the list holds as
 // many names as different ones were handed over.
 std::vector<std::string> HandedOverNames(const std::function<std::string(int key)>& valueOf);
+
+// The value of each key of a profile section as the system's profile reader
+// hands one out, from the section's lines ("key=value", each ending in a
+// zero): blanks trimmed, a pair of quotes around it dropped, the first of
+// keys that differ only in letter case.
+std::function<std::string(int key)> FileKeysOf(std::string_view section);
 
 }  // namespace quorvex

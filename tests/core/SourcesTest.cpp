@@ -44,6 +44,15 @@ TEST(HandedOverNames, KeyOrderToTheFirstGapEachCutAndRepeatsInAnotherCaseOnce) {
     EXPECT_EQ(names, (std::vector<std::string>{"C:\\x\\one.txt", std::string(254, 'z'), "Masse", "Ma\xDF" "e"}));
 }
 
+// The section read at once gives each key's value as the profile reader
+// gives one: blanks trimmed, quotes around it dropped, the first of two keys.
+TEST(HandedOverNames, TheSectionGivesEachValueAsTheProfileReaderDoes) {
+    const char section[] = "File1 = \"C:\\a b\" \0file2=' x '\0FILE2=later\0File3=\"half\0no value\0File4=\0";
+    const auto valueOf = FileKeysOf(std::string_view(section, sizeof section - 1));
+    EXPECT_EQ(valueOf(1) + "|" + valueOf(2) + "|" + valueOf(3) + "|" + valueOf(4) + "|" + valueOf(5),
+              "C:\\a b| x |\"half||");
+}
+
 // Wine's dialogs take a filter without its zero characters; Windows' do not.
 TEST(DialogFilter, HasZeroSeparatorsAndTwoZerosAtTheEnd) {
     EXPECT_EQ(DialogFilter("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"),
@@ -126,6 +135,11 @@ TEST(WalkFolderTree, FollowsLinksUnlessTheyLeadBackUp) {
                   {"o", {{"f"}}}};
     EXPECT_EQ(WalkFolderTree("t", "", [] { return true; }, fs),
               "S\\\r\nL~o\\\r\n\\S\\up~t\\\r\n\\S\\q~o?\\\r\n\\L~o\\f\r\n");
+    // Above the top folder too; a name that opens nothing opens by the other.
+    FolderEntry unspelt("??", true);
+    unspelt.openAs = "SH";
+    fs.folders = {{"r\\s\\t", {{"p~r\\s", true, true}, unspelt}}, {"r\\s\\t\\SH", {{"f"}}}, {"r\\s", {{"t", true}}}};
+    EXPECT_EQ(WalkFolderTree("r\\s\\t", "", [] { return true; }, fs), "p~r\\s\\\r\n??\\\r\n\\??\\f\r\n");
 }
 
 }  // namespace

@@ -50,6 +50,18 @@ TEST_F(CommandLineTest, NamesThatDifferBeyondLetterCaseAreTwo) {
     EXPECT_EQ(nothing.Unexpected(), "");
 }
 
+// The profile reader would look for a name without a folder in the Windows
+// folder; the list read and the one deleted are the working folder's.
+TEST_F(CommandLineTest, AListNamedWithoutAFolderIsReadAndDeletedInTheWorkingFolder) {
+    const std::string a = folder_.Write("a.txt", "a"), b = folder_.Write("b.txt", "b");
+    folder_.Write("rel.ini", "[Files]\r\nFile1=" + a + "\r\nFile2=" + b + "\r\n");
+    SetCurrentDirectoryA(folder_.Path().c_str());
+    form_ = Quorvex::Create(GetModuleHandleA(nullptr), "/frel.ini");
+    form_->Show();
+    EXPECT_EQ(TextOf(Textbox(0)) + TextOf(Textbox(1)), "ab");
+    EXPECT_FALSE(FileLength(folder_.Path() + "\\rel.ini"));
+}
+
 using FileLoading = MainFormTest;
 
 // A text box holds no zero byte: a binary file shows up to its first.
@@ -154,12 +166,12 @@ TEST_F(PaneCommands, CopyAndSaveTakeTheTextOrTheResultListAndNeverNothing) {
     EXPECT_EQ(ClipboardText(), "b\r\na");
     const std::string typed = folder_.Path() + "\\saved";  // the dialog adds .txt
     ClickAnswering(Item(control::kBtnSave), {{kSaveTitle, IDOK, typed}});
-    EXPECT_EQ(ReadWholeFile(typed + ".txt").bytes, "b\r\na");
+    EXPECT_EQ(ReadWholeFile(typed + ".txt", kNoLimit, kNoLimit).bytes, "b\r\na");
     ClickCompare(1);
     Click(Item(control::kBtnCopy));
     EXPECT_EQ(ClipboardText(), "b\r\n");
     ClickAnswering(Item(control::kBtnSave), {{kSaveTitle, IDOK, typed + ".txt"}, {kSaveTitle, IDYES}});
-    EXPECT_EQ(ReadWholeFile(typed + ".txt").bytes, "b\r\n");
+    EXPECT_EQ(ReadWholeFile(typed + ".txt", kNoLimit, kNoLimit).bytes, "b\r\n");
     EXPECT_TRUE(IsNewComdlg());
 }
 
@@ -225,13 +237,27 @@ TEST_F(FolderListing, ListsHiddenAndSystemFilesAndAsksOnlyAboutSubfolders) {
 }
 
 // A link to a sibling is listed like a folder of its own; a link back to an
-// ancestor gets its line but is not followed.
+// ancestor, or above the top folder, gets its line but is not followed.
 TEST_F(FolderListing, LinksAreFollowedUnlessTheyLeadBackUp) {
-    if (!folder_.MakeFolderLink("top\\S\\U\\back", "..\\..") || !folder_.MakeFolderLink("top\\L", "S"))
+    if (!folder_.MakeFolderLink("top\\S\\U\\back", "..\\..") || !folder_.MakeFolderLink("top\\L", "S") ||
+        !folder_.MakeFolderLink("top\\S\\up", "..\\.."))
         GTEST_SKIP() << "cannot make a folder link here";
     EXPECT_EQ(Sorted(Listing(top_, IDYES)),
               Sorted({"a.txt", "S\\", "b.txt", "L\\", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\U\\back\\",
-                      "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt", "\\L\\U\\back\\"}));
+                      "\\S\\up\\", "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt", "\\L\\U\\back\\", "\\L\\up\\"}));
+}
+
+// A folder whose name the code page cannot spell is listed as a folder, and
+// what it holds through its short name.
+TEST_F(FolderListing, AFolderNamedOutsideTheCodePageIsListedWithItsContents) {
+    const std::wstring folder = std::wstring(top_.begin(), top_.end()) + L"\\S\\\u4E2D\u6587dir";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CloseHandle(CreateFileW((folder + L"\\in.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    const Lines lines = Listing(top_, IDYES);
+    DeleteFileW((folder + L"\\in.txt").c_str());
+    RemoveDirectoryW(folder.c_str());
+    for (const char* line : {"\\S\\??dir\\", "\\S\\??dir\\in.txt"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 }
 
 }  // namespace

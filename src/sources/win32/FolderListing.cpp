@@ -1,5 +1,7 @@
 #include "sources/win32/FolderListing.h"
 
+#include <utility>
+
 #include "compare/TextRoutines.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/Handles.h"
@@ -20,10 +22,15 @@ std::optional<std::vector<FolderEntry>> WindowsFolderReader::Entries(const std::
     std::vector<FolderEntry> entries;
     do {
         if (IsDotEntry(found.cFileName)) continue;
-        // By the entry's own path: an entry whose name the code page cannot
-        // spell reads as no folder at all.
-        entries.push_back({found.cFileName, IsFolder(base + found.cFileName),
-                           (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+        // By the entry's own path, which tells where a link leads. A name the
+        // code page cannot spell leads nowhere: the search data tells what the
+        // entry is, and its short name, where the file system has one, opens it.
+        const DWORD byName = GetFileAttributesA((base + found.cFileName).c_str());
+        const bool spelt = byName != INVALID_FILE_ATTRIBUTES;
+        FolderEntry entry{found.cFileName, ((spelt ? byName : found.dwFileAttributes) & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                          (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
+        if (!spelt) entry.openAs = found.cAlternateFileName;
+        entries.push_back(std::move(entry));
     } while (FindNextFileA(find.get(), &found));
     return entries;
 }
