@@ -79,7 +79,7 @@ TEST_F(Settings, HelpOpensTheSuitesHelpFileOrSaysItIsMissing) {
     ASSERT_TRUE(answerer.Answered(0));
     EXPECT_EQ(answerer.Text(1), "Help file not found.  Orlenti Vantoria has not been properly installed");
     EXPECT_FALSE(answerer.HadHelp(1));
-    SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", "  " + BesideTests("help") + " ");
+    SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", "  " + BesideTests("") + " ");
     Opened();
     Click(Item(control::kBtnHelp));
     const HWND help = FindWindowA("HH Parent", nullptr);  // the viewer opens only at a context the file has
