@@ -1,4 +1,4 @@
-// The program's icon as Explorer finds it in the file.
+// The program's icon as Explorer finds it in the file and the forms show it.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "MainFormFixture.h"
 #include "WinTestSupport.h"
 #include "window/win32/ProgramIcon.h"
 
@@ -40,6 +41,16 @@ int TransparentPixels(std::string_view image, int size) {
     return count;
 }
 
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+    BITMAP mask{};
+    GetObjectA(info.hbmMask, sizeof mask, &mask);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    return mask.bmWidth;
+}
+
 // Windows Me and 2000 take the 16- or 256-colour image and its mask, XP and
 // Vista the one with alpha; a mask that hides nothing shows a black square.
 TEST(ProgramIcon, TheProgramHoldsEachSizeInEveryDepthWithAMask) {
@@ -69,6 +80,15 @@ TEST(ProgramIcon, TheProgramHoldsEachSizeInEveryDepthWithAMask) {
     EXPECT_EQ(images, (std::set<std::pair<int, int>>{
                           {16, 4}, {16, 8}, {16, 32}, {32, 4}, {32, 8}, {32, 32}, {48, 4}, {48, 8}, {48, 32}}));
     FreeLibrary(product);
+}
+
+// The caption and the taskbar show the program's own icon, the small one
+// drawn for its size.
+TEST_F(MainFormTest, ShowsTheProgramsIconInBothSizes) {
+    const auto icon = [](HWND window, int which) { return reinterpret_cast<HICON>(GetClassLongPtrA(window, which)); };
+    EXPECT_NE(icon(Form(), GCLP_HICON), LoadIconA(nullptr, IDI_APPLICATION));
+    EXPECT_EQ(IconWidth(icon(Form(), GCLP_HICON)), GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(IconWidth(icon(Form(), GCLP_HICONSM)), GetSystemMetrics(SM_CXSMICON));
 }
 
 }  // namespace
