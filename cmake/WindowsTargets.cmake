@@ -56,6 +56,7 @@ target_link_libraries(quorvex PRIVATE quorvex_win)
 target_link_options(quorvex PRIVATE -static -static-libgcc -static-libstdc++ -mwindows -s)
 
 # quorvex-compare as a console program, beside the window that --gui opens.
-add_executable(quorvex-compare src/cli/win32/Main.cpp)
+add_executable(quorvex-compare src/cli/win32/Main.cpp src/cli/win32/quorvex-compare.rc)
+quorvex_icon_resource(quorvex-compare src/cli/win32/quorvex-compare.rc)
 target_link_libraries(quorvex-compare PRIVATE quorvex_win)
 target_link_options(quorvex-compare PRIVATE -static -static-libgcc -static-libstdc++ -s)
