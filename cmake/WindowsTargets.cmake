@@ -28,7 +28,26 @@ add_library(quorvex_win STATIC
 )
 target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 shell32 kernel32)
 
+# The program's icon, drawn from its description at every build; other
+# packaging takes it from this path too.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(QUORVEX_ICON ${CMAKE_BINARY_DIR}/quorvex.ico)
+add_custom_command(OUTPUT ${QUORVEX_ICON}
+  COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/scripts/make-icon.py
+          ${PROJECT_SOURCE_DIR}/src/app/win32/quorvex-icon.txt ${QUORVEX_ICON}
+  DEPENDS ${PROJECT_SOURCE_DIR}/scripts/make-icon.py ${PROJECT_SOURCE_DIR}/src/app/win32/quorvex-icon.txt
+  COMMENT "Drawing quorvex.ico" VERBATIM)
+add_custom_target(quorvex_icon DEPENDS ${QUORVEX_ICON})
+# A resource script that names quorvex.ico finds it in the build folder and
+# is compiled again when the icon changes.
+function(quorvex_icon_resource target source)
+  set_property(SOURCE ${source} APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR})
+  set_property(SOURCE ${source} APPEND PROPERTY OBJECT_DEPENDS ${QUORVEX_ICON})
+  add_dependencies(${target} quorvex_icon)
+endfunction()
+
 add_executable(quorvex WIN32 src/app/win32/Main.cpp src/app/win32/quorvex.rc)
+quorvex_icon_resource(quorvex src/app/win32/quorvex.rc)
 # The folder picker takes its help context from the program's file name,
 # letter case included.
 set_target_properties(quorvex PROPERTIES OUTPUT_NAME Quorvex)
@@ -37,7 +56,8 @@ target_link_libraries(quorvex PRIVATE quorvex_win)
 target_link_options(quorvex PRIVATE -static -static-libgcc -static-libstdc++ -mwindows -s)
 
 # quorvex-compare as a console program, beside the window that --gui opens.
-add_executable(quorvex-compare src/cli/win32/Main.cpp)
+add_executable(quorvex-compare src/cli/win32/Main.cpp src/cli/win32/quorvex-compare.rc)
+quorvex_icon_resource(quorvex-compare src/cli/win32/quorvex-compare.rc)
 target_link_libraries(quorvex-compare PRIVATE quorvex_win)
 target_link_options(quorvex-compare PRIVATE -static -static-libgcc -static-libstdc++ -s)
 

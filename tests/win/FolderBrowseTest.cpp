@@ -46,6 +46,8 @@ protected:
 TEST_F(FolderBrowseTest, AcceptListsTheChosenFolderIntoThePane) {
     OpenFolder(1, [&](HWND, HWND tree) {
         EXPECT_EQ(Selected(tree), "top");  // the folder chosen last
+        // Its caption shows the program's icon, as the main form's does.
+        EXPECT_EQ(GetClassLongPtrA(GetParent(tree), GCLP_HICONSM), GetClassLongPtrA(Form(), GCLP_HICONSM));
         PostMessageA(tree, WM_SYSCHAR, 'a', 0x20000001);
     }, {{"Compare Folders", IDNO}});
     EXPECT_EQ(TextOf(Textbox(1)), "a.txt\r\nS\\\r\n");
