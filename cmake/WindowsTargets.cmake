@@ -28,7 +28,27 @@ add_library(quorvex_win STATIC
 )
 target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 shell32 kernel32)
 
+# Windows names a version with four numbers; the project may give fewer.
+set(QUORVEX_VERSION_PARTS "")
+foreach(part MAJOR MINOR PATCH TWEAK)
+  if(PROJECT_VERSION_${part} STREQUAL "")
+    list(APPEND QUORVEX_VERSION_PARTS 0)
+  else()
+    list(APPEND QUORVEX_VERSION_PARTS ${PROJECT_VERSION_${part}})
+  endif()
+endforeach()
+list(JOIN QUORVEX_VERSION_PARTS "." QUORVEX_VERSION_QUAD)
+list(JOIN QUORVEX_VERSION_PARTS "," QUORVEX_VERSION_NUMBERS)
+set(generated ${CMAKE_BINARY_DIR}/generated)
+file(CONFIGURE OUTPUT ${generated}/QuorvexVersion.h CONTENT
+     "#define QUORVEX_VERSION_NUMBERS @QUORVEX_VERSION_NUMBERS@\n#define QUORVEX_VERSION_TEXT \"@QUORVEX_VERSION_QUAD@\"\n" @ONLY)
+configure_file(src/app/win32/quorvex.manifest.in ${generated}/quorvex.manifest @ONLY)
+
 add_executable(quorvex WIN32 src/app/win32/Main.cpp src/app/win32/quorvex.rc)
+target_include_directories(quorvex PRIVATE ${generated})
+# windres leaves no list of the files it read.
+set_source_files_properties(src/app/win32/quorvex.rc PROPERTIES
+  OBJECT_DEPENDS "${generated}/QuorvexVersion.h;${generated}/quorvex.manifest")
 # The folder picker takes its help context from the program's file name,
 # letter case included.
 set_target_properties(quorvex PROPERTIES OUTPUT_NAME Quorvex)
