@@ -60,3 +60,4 @@ target_link_options(quorvex PRIVATE -static -static-libgcc -static-libstdc++ -mw
 add_executable(quorvex-compare src/cli/win32/Main.cpp)
 target_link_libraries(quorvex-compare PRIVATE quorvex_win)
 target_link_options(quorvex-compare PRIVATE -static -static-libgcc -static-libstdc++ -s)
+include(cmake/WindowsPackages.cmake)
