@@ -23,8 +23,13 @@ query() { win reg query "$@"; local status=$?; tr -d '\r' < "$work/out"; return 
 install_path() { query "$suite" /v InstallPath | sed -n 's/^ *InstallPath *REG_SZ *//p'; }
 
 saved=$(install_path)
+# The uninstaller runs from a copy in the temporary folder, left behind.
+copies_before=$(ls -d "$WINEPREFIX"/drive_c/users/*/Temp/~nsu*.tmp 2>/dev/null)
 cleanup() {
     win reg delete 'HKCU\Software\Wine\AppDefaults\refused-setup.exe' /f
+    for copy in "$WINEPREFIX"/drive_c/users/*/Temp/~nsu*.tmp; do
+        grep -qxF "$copy" <<< "$copies_before" || rm -rf "$copy"
+    done
     if [ $failures -ne 0 ]; then
         win reg delete "$entry" /f
         win reg delete "$suite" /v InstallPath /f
@@ -56,7 +61,7 @@ EOF
 [ "$(query "$entry" | sed 1,2d | grep .)" = "$expected" ] || fail "the uninstall entry is not as expected"
 grep -qa 'Quorvex.exe' "$menu/Quorvex.lnk" 2>/dev/null || fail "no Start-menu shortcut to Quorvex.exe"
 
-# The uninstaller runs from a copy in the temporary folder and returns at once.
+# The uninstaller starts its copy and returns at once.
 win "$folder/Uninstall Quorvex.exe" /S || fail "the uninstaller ended with $?"
 for _ in $(seq 100); do
     if [ ! -e "$folder" ] && ! query "$entry" > /dev/null; then break; fi
