@@ -46,7 +46,27 @@ function(quorvex_icon_resource target source)
   add_dependencies(${target} quorvex_icon)
 endfunction()
 
+# Windows names a version with four numbers; the project may give fewer.
+set(QUORVEX_VERSION_PARTS "")
+foreach(part MAJOR MINOR PATCH TWEAK)
+  if(PROJECT_VERSION_${part} STREQUAL "")
+    list(APPEND QUORVEX_VERSION_PARTS 0)
+  else()
+    list(APPEND QUORVEX_VERSION_PARTS ${PROJECT_VERSION_${part}})
+  endif()
+endforeach()
+list(JOIN QUORVEX_VERSION_PARTS "." QUORVEX_VERSION_QUAD)
+list(JOIN QUORVEX_VERSION_PARTS "," QUORVEX_VERSION_NUMBERS)
+set(generated ${CMAKE_BINARY_DIR}/generated)
+file(CONFIGURE OUTPUT ${generated}/QuorvexVersion.h CONTENT
+     "#define QUORVEX_VERSION_NUMBERS @QUORVEX_VERSION_NUMBERS@\n#define QUORVEX_VERSION_TEXT \"@QUORVEX_VERSION_QUAD@\"\n" @ONLY)
+configure_file(src/app/win32/quorvex.manifest.in ${generated}/quorvex.manifest @ONLY)
+
 add_executable(quorvex WIN32 src/app/win32/Main.cpp src/app/win32/quorvex.rc)
+target_include_directories(quorvex PRIVATE ${generated})
+# windres leaves no list of the files it read.
+set_source_files_properties(src/app/win32/quorvex.rc PROPERTIES
+  OBJECT_DEPENDS "${generated}/QuorvexVersion.h;${generated}/quorvex.manifest")
 quorvex_icon_resource(quorvex src/app/win32/quorvex.rc)
 # The folder picker takes its help context from the program's file name,
 # letter case included.
@@ -62,3 +82,4 @@ target_link_libraries(quorvex-compare PRIVATE quorvex_win)
 target_link_options(quorvex-compare PRIVATE -static -static-libgcc -static-libstdc++ -s)
 
 include(cmake/HelpFile.cmake)
+include(cmake/WindowsPackages.cmake)

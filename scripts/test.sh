@@ -1,11 +1,14 @@
 #!/bin/sh
-# Builds the three presets and runs every test: the native unit tests (ASan
-# and UBSan), the check of the 32-bit product, and the 64-bit build's tests
-# under Wine on a private X server. Ends with ctest's summary.
+# Builds the four presets and the packages and runs every test: the native
+# unit tests (ASan and UBSan), the check of the 32-bit product and of the
+# packages, and the 64-bit build's tests under Wine on a private X server.
+# Ends with ctest's summary.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/build.sh win32 win64 native fuzz
+# What the package tests check.
+scripts/package.sh >/dev/null
 
 . scripts/wine-env.sh
 . scripts/xvfb.sh

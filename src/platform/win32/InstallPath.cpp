@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "compare/TextRoutines.h"
+#include "platform/UnsupportedSystem.h"
 #include "platform/win32/MessageBoxes.h"
 #include "platform/win32/Registry.h"
 #include "platform/win32/WindowsVersion.h"
@@ -29,11 +30,9 @@ std::string GetInstallPath() {
     bool any = false;
     for (const bool one : supported) any = any || one;
     if (!any) {
-        ShowMessageBox(nullptr, {.text = "This software is intended only for Windows Vista, Windows XP, Windows 2003, "
-                                         "Windows 2000, and Windows Me.\r\rPlease go to http://www.orlenti.com for a "
-                                         "version of the software for your operating system.",
+        ShowMessageBox(nullptr, {.text = kUnsupportedSystemText,
                                  .style = MB_OK | MB_ICONSTOP,
-                                 .title = "Unsupported Operating System",
+                                 .title = kUnsupportedSystemTitle,
                                  .helpContext = kUnsupportedSystemHelpContext});
         ExitProcess(1);
     }
