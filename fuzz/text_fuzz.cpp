@@ -74,6 +74,22 @@ void CheckHandedOverNames(const std::vector<std::string>& values) {
     Require(next == names.size());
 }
 
+// A section's values hold no zero whatever the section, and come back as
+// written when they have no blanks or quote at their ends.
+void CheckProfileSection(std::string_view text, const std::vector<std::string>& values) {
+    const auto any = quorvex::FileKeysOf(text);
+    for (int key = 1; key <= 3; ++key) Require(any(key).find('\0') == std::string::npos);
+    std::string section;
+    for (std::size_t i = 0; i < values.size(); ++i) section += "File" + std::to_string(i + 1) + "=" + values[i] + '\0';
+    const auto valueOf = quorvex::FileKeysOf(section);
+    const auto plainEnd = [](char c) { return c != ' ' && c != '\t' && c != '"' && c != '\''; };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const std::string& value = values[i];
+        if (value.find('\0') == std::string::npos && (value.empty() || (plainEnd(value.front()) && plainEnd(value.back()))))
+            Require(valueOf(static_cast<int>(i + 1)) == value);
+    }
+}
+
 // quorvex-compare's inputs: UTF-16 comes out as valid UTF-8, anything else
 // as it stands but for a UTF-8 byte-order mark.
 void CheckDecodedText(std::string_view input) {
@@ -133,6 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(quorvex::DropPane(static_cast<int>(size), 15, static_cast<float>(first.size())) <= 1);
     CheckLayouts(data, size);
     CheckHandedOverNames(paths);
+    CheckProfileSection(text, paths);
     CheckDecodedText(text);
     CheckArguments(text);
     return 0;
