@@ -111,12 +111,7 @@ void PairFirstOccurrences(const std::vector<std::uint32_t>& leftFirst, const std
 // every element it moves.
 Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, bool sort) {
     const char keep = keepFound ? 1 : 0;
-    if (sort) {
-        Items kept(items.size());
-        for (std::size_t i = 0; i < items.size(); ++i)
-            if (found[i] == keep) kept[i] = items[i];
-        return SortedNonEmpty(std::move(kept));
-    }
+    if (sort) return SortedKept(items, found, keep);
     Items shown;
     shown.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)

@@ -1,8 +1,10 @@
 #include "compare/SortedResult.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "compare/Collation.h"
 #include "compare/QuickSort.h"
@@ -54,14 +56,45 @@ std::size_t CommonPrefix(const std::string& keys, const std::vector<Keyed>& sort
     return common;
 }
 
-std::vector<std::string_view> NonEmpty(const std::vector<std::string_view>& list) {
-    std::vector<std::string_view> shown;
-    for (const auto item : list)
-        if (!item.empty()) shown.push_back(item);
-    return shown;
+// Heads in order by a radix sort, a pass for each byte in which they differ,
+// then keys with equal heads by comparing them whole: as std::sort with
+// `order` would leave them, in fewer steps.
+void SortByHeads(std::vector<Keyed>& sorted, const KeyOrder& order) {
+    std::vector<std::array<std::size_t, 256>> counts(8);
+    for (const Keyed& k : sorted)
+        for (int byte = 0; byte < 8; ++byte) ++counts[byte][(k.head >> (8 * byte)) & 0xFF];
+    std::vector<Keyed> other;
+    for (int byte = 0; byte < 8; ++byte) {
+        auto& count = counts[byte];
+        if (std::find(count.begin(), count.end(), sorted.size()) != count.end()) continue;  // one value: no pass
+        if (other.empty()) other.resize(sorted.size());
+        std::size_t start = 0;
+        for (auto& c : count) start += std::exchange(c, start);
+        for (const Keyed& k : sorted) other[count[(k.head >> (8 * byte)) & 0xFF]++] = k;
+        sorted.swap(other);
+    }
+    for (auto run = sorted.begin(); run != sorted.end();) {
+        const auto end = std::find_if(run + 1, sorted.end(), [&](const Keyed& k) { return k.head != run->head; });
+        if (end - run > 1) std::sort(run, end, order);
+        run = end;
+    }
 }
 
-std::vector<std::string_view> NonEmpty(const std::vector<std::string_view>& list, const std::vector<Keyed>& order) {
+// The items as the sort sees them: those not kept are empty.
+class KeptItems {
+public:
+    KeptItems(const std::vector<std::string_view>& list, const std::vector<char>& marks, char keep)
+        : list_(list), marks_(marks), keep_(keep) {}
+    std::size_t size() const { return list_.size(); }
+    std::string_view operator[](std::size_t i) const { return marks_[i] == keep_ ? list_[i] : std::string_view(); }
+
+private:
+    const std::vector<std::string_view>& list_;
+    const std::vector<char>& marks_;
+    char keep_;
+};
+
+std::vector<std::string_view> NonEmpty(const KeptItems& list, const std::vector<Keyed>& order) {
     std::vector<std::string_view> shown;
     shown.reserve(order.size());
     for (const Keyed& k : order)
@@ -69,32 +102,39 @@ std::vector<std::string_view> NonEmpty(const std::vector<std::string_view>& list
     return shown;
 }
 
-std::vector<std::string_view> ByQuickSortOfTexts(std::vector<std::string_view> list) {
+std::vector<std::string_view> ByQuickSortOfTexts(const KeptItems& kept) {
+    std::vector<std::string_view> list(kept.size());
+    for (std::size_t i = 0; i < list.size(); ++i) list[i] = kept[i];
     QuickSort(list, 0, static_cast<std::ptrdiff_t>(list.size()) - 1);
-    return NonEmpty(list);
+    std::erase_if(list, [](std::string_view item) { return item.empty(); });
+    return list;
 }
 
 }  // namespace
 
-std::vector<std::string_view> SortedNonEmpty(std::vector<std::string_view> list) {
-    if (!SortKeysAgree() || list.size() >= UINT32_MAX) return ByQuickSortOfTexts(std::move(list));
+std::vector<std::string_view> SortedKept(const std::vector<std::string_view>& items, const std::vector<char>& marks,
+                                         char keep) {
+    const KeptItems list(items, marks, keep);
+    if (!SortKeysAgree() || list.size() >= UINT32_MAX) return ByQuickSortOfTexts(list);
     std::string keys;
     std::vector<Keyed> sorted;
-    std::size_t textBytes = 0;
-    for (const auto item : list) textBytes += item.size();
+    std::size_t textBytes = 0, count = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        textBytes += list[i].size();
+        count += !list[i].empty();
+    }
     keys.reserve(textBytes);  // the size of plain lower-cased keys; the system's may grow it
-    sorted.reserve(static_cast<std::size_t>(
-        std::count_if(list.begin(), list.end(), [](std::string_view item) { return !item.empty(); })));
+    sorted.reserve(count);
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i].empty()) continue;
         const std::size_t offset = keys.size();
-        if (!AppendSortKey(list[i], keys) || keys.size() > UINT32_MAX) return ByQuickSortOfTexts(std::move(list));
+        if (!AppendSortKey(list[i], keys) || keys.size() > UINT32_MAX) return ByQuickSortOfTexts(list);
         sorted.push_back({0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset),
                           static_cast<std::uint32_t>(i)});
     }
     const KeyOrder order(keys, CommonPrefix(keys, sorted));
     for (Keyed& k : sorted) order.SetHead(k);
-    std::sort(sorted.begin(), sorted.end(), order);
+    SortByHeads(sorted, order);
     const auto readsDifferently = [&](const Keyed& a, const Keyed& b) {
         return !order(a, b) && list[a.item] != list[b.item];
     };

@@ -6,13 +6,15 @@
 
 namespace quorvex {
 
-// The non-empty items of `list` in the order that QuickSort over the whole
-// list leaves them, the empty (removed) items taking part.
+// The non-empty items of `list` that are kept (`marks[i] == keep`) in the
+// order that QuickSort over the whole list leaves them, the others taking
+// part as empty items.
 //
 // A key sort gives the same texts in the same order whenever items with equal
 // keys are equal byte for byte: only items that sort as equal but read
 // differently (a and A) depend on QuickSort's steps, and only then do the
 // steps run, on the keys. Without usable keys QuickSort compares the texts.
-std::vector<std::string_view> SortedNonEmpty(std::vector<std::string_view> list);
+std::vector<std::string_view> SortedKept(const std::vector<std::string_view>& list, const std::vector<char>& marks,
+                                         char keep);
 
 }  // namespace quorvex
