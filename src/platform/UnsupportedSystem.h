@@ -1,5 +1,5 @@
 // What the program says on a system it refuses. The installer's script takes
-// the same words from this file at configure time (cmake/RefusalText.cmake),
+// the same words from this file at configure time (cmake/WindowsPackages.cmake),
 // so each text stays a run of plain string literals.
 #pragma once
 

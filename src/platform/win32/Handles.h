@@ -54,6 +54,7 @@ inline void DeleteBitmapHandle(HBITMAP bitmap) { DeleteObject(bitmap); }
 inline void DeleteBrushHandle(HBRUSH brush) { DeleteObject(brush); }
 inline void DeleteMemoryDC(HDC dc) { DeleteDC(dc); }
 inline void DestroyMenuHandle(HMENU menu) { DestroyMenu(menu); }
+inline void DestroyIconHandle(HICON icon) { DestroyIcon(icon); }
 inline void FreeGlobal(HGLOBAL memory) { GlobalFree(memory); }
 inline void CloseKey(HKEY key) { RegCloseKey(key); }
 inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
@@ -76,6 +77,8 @@ using UniqueBrush = UniqueHandle<NullInvalid<HBRUSH, DeleteBrushHandle>>;
 // A device context made with CreateCompatibleDC; a window's is WindowDC.
 using UniqueMemoryDC = UniqueHandle<NullInvalid<HDC, DeleteMemoryDC>>;
 using UniqueMenu = UniqueHandle<NullInvalid<HMENU, DestroyMenuHandle>>;
+// An icon loaded without LR_SHARED (a shared one is the system's to keep).
+using UniqueIcon = UniqueHandle<NullInvalid<HICON, DestroyIconHandle>>;
 using UniqueGlobal = UniqueHandle<NullInvalid<HGLOBAL, FreeGlobal>>;
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;

@@ -5,29 +5,26 @@
 #include <utility>
 
 #include "platform/win32/Controls.h"
+#include "platform/win32/Handles.h"
 #include "window/win32/ProgramIcon.h"
 
 namespace quorvex {
 namespace {
 
-struct Icons {
-    HICON big;
-    HICON little;
+struct ProgramIcons {
+    UniqueIcon big;
+    UniqueIcon little;
 };
 
 // The running program's icon at the system's two sizes, loaded once for every
-// form class; the generic one where the program has none. Not LR_SHARED: that
-// cache finds an icon by name alone and would give back the first size loaded.
-const Icons& ProgramIcons() {
-    static const Icons icons = [] {
-        const auto load = [](int width, int height) {
-            return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
-                                                 GetSystemMetrics(width), GetSystemMetrics(height), 0));
-        };
-        const HICON big = load(SM_CXICON, SM_CYICON);
-        if (big == nullptr) return Icons{LoadIconA(nullptr, IDI_APPLICATION), nullptr};
-        return Icons{big, load(SM_CXSMICON, SM_CYSMICON)};
-    }();
+// form class and kept for the program's life. Not LR_SHARED: that cache finds
+// an icon by name alone and would give back the first size loaded.
+const ProgramIcons& Icons() {
+    const auto load = [](int width, int height) {
+        return UniqueIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                                        IMAGE_ICON, GetSystemMetrics(width), GetSystemMetrics(height), 0)));
+    };
+    static const ProgramIcons icons{load(SM_CXICON, SM_CYICON), load(SM_CXSMICON, SM_CYSMICON)};
     return icons;
 }
 
@@ -58,8 +55,9 @@ bool Form::CreateForm(const CreateArgs& args) {
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WindowProc;
     wc.hInstance = args.instance;
-    wc.hIcon = ProgramIcons().big;
-    wc.hIconSm = ProgramIcons().little;
+    // The generic icon where the program has none of its own.
+    wc.hIcon = Icons().big ? Icons().big.get() : LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hIconSm = Icons().little.get();
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = args.className;
