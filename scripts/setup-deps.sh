@@ -5,7 +5,7 @@
 set -eu
 packages="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev libicu-dev
 g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-wine wine64 fonts-wine xvfb x11-utils imagemagick fp-utils python3 nsis dpkg-dev $*"
+wine wine64 fonts-wine xvfb x11-utils imagemagick fp-utils python3 nsis dpkg-dev file $*"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
