@@ -72,7 +72,10 @@ struct FakePort : QuorvexPort {
         if (!files.count(path)) return std::nullopt;
         return files[path].size();
     }
-    std::string ReadFile(const std::string& path) override { return files.count(path) ? files[path] : ""; }
+    std::string ReadFile(const std::string& path) override {
+        if (path == "beyond memory") throw std::bad_alloc();
+        return files.count(path) ? files[path] : "";
+    }
     void WriteFile(const std::string& path, const std::string& content) override { written[path] = content; }
     bool IsFolder(const std::string& path) override { return listings.count(path) > 0; }
     std::string ListFolder(const std::string& path, const std::string&, const std::function<bool()>& ask) override {
@@ -201,9 +204,11 @@ TEST_F(Model, AFileOfMoreThan50000BytesAsksFirstAndNoLeavesThePaneAsItWas) {
     port.answers = {true};
     model.OpenFile("large", 0);
     EXPECT_EQ(port.text[0].size(), 50001u);
-    model.OpenFile("missing", 0);  // cannot be opened: empty, and still named
-    EXPECT_EQ(port.text[0], "");
-    EXPECT_EQ(model.SourceLabel(0), "missing");
+    for (const char* unread : {"beyond memory", "missing"}) {  // empty, and still named
+        model.OpenFile(unread, 0);
+        EXPECT_EQ(port.text[0], "");
+        EXPECT_EQ(model.SourceLabel(0), unread);
+    }
 }
 
 TEST_F(Model, AListingAsksAboutSubfoldersAndWritesTheStatusOnlyOnceItIsDone) {
