@@ -40,8 +40,10 @@ ReadResult ReadWholeFile(const std::string& path, std::uint64_t most, std::uint6
     try {
         std::size_t done = 0;
         for (DWORD read = 0; done < limit; done += read) {
-            if (done == result.bytes.size())
-                result.bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(limit, told ? size : done * 2 + (1 << 16))));
+            if (done == result.bytes.size()) {
+                const std::uint64_t grown = told ? size : done * 2 + (1 << 16);
+                result.bytes.resize(static_cast<std::size_t>(std::min(limit, grown)));
+            }
             const std::size_t room = result.bytes.size() - done;
             const DWORD chunk = room > (1u << 24) ? (1u << 24) : static_cast<DWORD>(room);
             if (!ReadFile(file.get(), result.bytes.data() + done, chunk, &read, nullptr) || read == 0) break;
@@ -83,10 +85,10 @@ UniqueFile CreateTemporaryFile(const std::string& folder, const char* prefix, st
 bool PutInPlace(const char* newFile, const std::string& path, const std::string& folder) {
     if (IsNtFamily()) return MoveFileExA(newFile, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return MoveFileA(newFile, path.c_str());
+    // Only the name is wanted: the file closes here, before it is deleted.
     std::string aside;
-    if (!CreateTemporaryFile(folder, "qvo", aside) || !DeleteFileA(aside.c_str()) ||
-        !MoveFileA(path.c_str(), aside.c_str()))
-        return false;
+    if (!CreateTemporaryFile(folder, "qvo", aside)) return false;
+    if (!DeleteFileA(aside.c_str()) || !MoveFileA(path.c_str(), aside.c_str())) return false;
     if (!MoveFileA(newFile, path.c_str())) {
         MoveFileA(aside.c_str(), path.c_str());
         return false;
