@@ -6,6 +6,7 @@
 #include "WinTestSupport.h"
 #include "app/win32/ControlIds.h"
 #include "app/win32/Quorvex.h"
+#include "platform/win32/FileSystem.h"
 
 namespace quorvex::test {
 namespace {
@@ -83,6 +84,31 @@ TEST(QuorvexCompare, GuiOpensBothFilesInTheWindowBesideIt) {
     PostMessageA(form, WM_CLOSE, 0, 0);
     PumpUntil([] { return FindWindowA(Quorvex::kClassName, nullptr) == nullptr; }, 30000);
     SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex");
+}
+
+// Windows Me has no MoveFileEx that moves, so a file replaced there steps
+// aside first; quorvex-compare's output file takes that way under Wine's Me.
+TEST(QuorvexCompare, ReplacesAnOutputFileOnWindowsMeToo) {
+    TempFolder folder;
+    const std::string left = folder.Write("left.txt", "x"), right = folder.Write("right.txt", "y");
+    const std::string out = folder.Write("out.txt", "old"), copy = folder.Path() + "\\compare-winme.exe";
+    CopyFileA(BesideTests("quorvex-compare.exe").c_str(), copy.c_str(), FALSE);
+    const char settings[] = "Software\\Wine\\AppDefaults\\compare-winme.exe";
+    SHSetValueA(HKEY_CURRENT_USER, settings, "Version", REG_SZ, "winme", 6);
+    std::string commandLine = "\"" + copy + "\" --quiet --output-left " + out + " " + left + " " + right;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    DWORD exitCode = 2;
+    WaitForSingleObject(process.hProcess, 30000);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    SHDeleteKeyA(HKEY_CURRENT_USER, settings);
+    EXPECT_EQ(exitCode, 1u);  // the lists differ
+    EXPECT_EQ(ReadWholeFile(out, kNoLimit, kNoLimit).bytes.substr(0, 1), "x");
 }
 
 }  // namespace
