@@ -56,23 +56,27 @@ TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
     SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex");
 }
 
-// quorvex-compare --gui hands both files to the window beside it, which
-// loads them.
-TEST(QuorvexCompare, GuiOpensBothFilesInTheWindowBesideIt) {
-    TempFolder folder;
-    const std::string left = folder.Write("left.txt", "x"), right = folder.Write("right.txt", "y");
-    std::string commandLine = "\"" + BesideTests("quorvex-compare.exe") + "\" --gui " + left + " " + right;
+// Runs a program to its end (30 s at most); 2 when it could not be run.
+DWORD ExitCodeOf(std::string commandLine) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 2;
     DWORD exitCode = 2;
     WaitForSingleObject(process.hProcess, 30000);
     GetExitCodeProcess(process.hProcess, &exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    EXPECT_EQ(exitCode, 0u);
+    return exitCode;
+}
+
+// quorvex-compare --gui hands both files to the window beside it, which
+// loads them.
+TEST(QuorvexCompare, GuiOpensBothFilesInTheWindowBesideIt) {
+    TempFolder folder;
+    const std::string left = folder.Write("left.txt", "x"), right = folder.Write("right.txt", "y");
+    EXPECT_EQ(ExitCodeOf("\"" + BesideTests("quorvex-compare.exe") + "\" --gui " + left + " " + right), 0u);
     HWND form = nullptr;
     const auto pane = [&](int i) {  // GetWindowText does not ask another program's box
         char text[16] = {};
@@ -95,19 +99,8 @@ TEST(QuorvexCompare, ReplacesAnOutputFileOnWindowsMeToo) {
     CopyFileA(BesideTests("quorvex-compare.exe").c_str(), copy.c_str(), FALSE);
     const char settings[] = "Software\\Wine\\AppDefaults\\compare-winme.exe";
     SHSetValueA(HKEY_CURRENT_USER, settings, "Version", REG_SZ, "winme", 6);
-    std::string commandLine = "\"" + copy + "\" --quiet --output-left " + out + " " + left + " " + right;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process));
-    DWORD exitCode = 2;
-    WaitForSingleObject(process.hProcess, 30000);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    EXPECT_EQ(ExitCodeOf("\"" + copy + "\" --quiet --output-left " + out + " " + left + " " + right), 1u);  // they differ
     SHDeleteKeyA(HKEY_CURRENT_USER, settings);
-    EXPECT_EQ(exitCode, 1u);  // the lists differ
     EXPECT_EQ(ReadWholeFile(out, kNoLimit, kNoLimit).bytes.substr(0, 1), "x");
 }
 
