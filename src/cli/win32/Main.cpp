@@ -90,11 +90,12 @@ public:
     }
 
     bool OpenInWindow(const std::string& left, const std::string& right, bool folders, std::string& reason) override {
-        char self[MAX_PATH] = {}, temporary[MAX_PATH] = {}, list[MAX_PATH] = {};
+        char self[MAX_PATH] = {}, temporary[MAX_PATH] = {};
         GetModuleFileNameA(nullptr, self, MAX_PATH);
         const std::string program = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "Quorvex.exe";
-        if (!GetTempPathA(MAX_PATH, temporary) || !GetTempFileNameA(temporary, "qvc", 0, list) ||
-            !WriteFileReplacing(list, "[Files]\r\nFile1=" + FullPath(left) + "\r\nFile2=" + FullPath(right) + "\r\n")) {
+        const std::string names = "[Files]\r\nFile1=" + FullPath(left) + "\r\nFile2=" + FullPath(right) + "\r\n";
+        const std::string list = GetTempPathA(MAX_PATH, temporary) ? WriteNewFile(temporary, "qvc", names) : "";
+        if (list.empty()) {
             reason = Reason(GetLastError());
             return false;
         }
@@ -106,7 +107,7 @@ public:
         if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &process)) {
             reason = program + ": " + Reason(GetLastError());
-            DeleteFileA(list);
+            DeleteFileA(list.c_str());
             return false;
         }
         const UniqueThread thread(process.hThread), started(process.hProcess);

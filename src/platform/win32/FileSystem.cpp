@@ -79,6 +79,18 @@ UniqueFile CreateTemporaryFile(const std::string& folder, const char* prefix, st
     return UniqueFile();
 }
 
+bool WriteAllTo(HANDLE file, const std::string& content) {
+    const char* data = content.data();
+    for (std::size_t left = content.size(); left > 0;) {
+        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        DWORD done = 0;
+        if (!WriteFile(file, data, chunk, &done, nullptr) || done != chunk) return false;
+        data += chunk;
+        left -= chunk;
+    }
+    return FlushFileBuffers(file) != FALSE;
+}
+
 // The finished new file takes the place of `path`. Windows 95, 98 and Me have
 // no MoveFileEx that moves: there the old file steps aside under a name of
 // its own until the new one has its place, and comes back if it cannot.
@@ -106,25 +118,23 @@ bool WriteFileReplacing(const std::string& path, const std::string& content) {
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
     const std::size_t slash = path.find_last_of("\\/");
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    std::string temporary;
+    const std::string temporary = WriteNewFile(folder, "qvx", content);
+    if (temporary.empty()) return false;
+    if (PutInPlace(temporary.c_str(), path, folder)) return true;
+    DeleteFileA(temporary.c_str());
+    return false;
+}
+
+std::string WriteNewFile(const std::string& folder, const char* prefix, const std::string& content) {
+    std::string name;
     bool written = false;
     {
-        UniqueFile file = CreateTemporaryFile(folder, "qvx", temporary);
-        written = static_cast<bool>(file);
-        const char* data = content.data();
-        std::size_t left = content.size();
-        while (written && left > 0) {
-            const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-            DWORD done = 0;
-            written = WriteFile(file.get(), data, chunk, &done, nullptr) && done == chunk;
-            data += chunk;
-            left -= chunk;
-        }
-        written = written && FlushFileBuffers(file.get());
+        const UniqueFile file = CreateTemporaryFile(folder, prefix, name);
+        written = file && WriteAllTo(file.get(), content);
     }
-    if (written && PutInPlace(temporary.c_str(), path, folder)) return true;
-    if (!temporary.empty()) DeleteFileA(temporary.c_str());
-    return false;
+    if (written) return name;
+    if (!name.empty()) DeleteFileA(name.c_str());
+    return std::string();
 }
 
 std::optional<FolderId> IdentifyFolder(const std::string& path) {

@@ -36,6 +36,11 @@ ReadResult ReadWholeFile(const std::string& path, std::uint64_t most, std::uint6
 // `path` in one step, so that a failure leaves the old file whole.
 bool WriteFileReplacing(const std::string& path, const std::string& content);
 
+// Writes `content` to a file made new in `folder`, under a name of its own
+// (`prefix`, four hexadecimal digits, ".tmp") that no file had; the file's
+// path, or the empty text when none could be made and written.
+std::string WriteNewFile(const std::string& folder, const char* prefix, const std::string& content);
+
 // What makes a folder the same folder whatever path reaches it: its volume
 // and file index.
 struct FolderId {
