@@ -4,13 +4,12 @@
 
 namespace quorvex::cli {
 
-std::string ItemLines(const std::vector<std::string_view>& items, std::string_view mark, std::string_view lineEnd) {
-    std::size_t size = 0;
+void AppendItemLines(std::string& lines, const std::vector<std::string_view>& items, std::string_view mark,
+                     std::string_view lineEnd) {
+    std::size_t size = lines.size();
     for (const auto item : items) size += mark.size() + item.size() + lineEnd.size();
-    std::string lines;
     lines.reserve(size);
     for (const auto item : items) lines.append(mark).append(item).append(lineEnd);
-    return lines;
 }
 
 namespace {
@@ -68,7 +67,7 @@ std::string Printed(const CompareResult& result, const Options& options, std::st
             text.append(names[side]).append("\t").append(std::to_string(held[side])).append("\t");
             text.append(std::to_string(kept[side]->size())).append(lineEnd);
         } else {
-            text += ItemLines(*kept[side], both ? (side == 0 ? "< " : "> ") : "", lineEnd);
+            AppendItemLines(text, *kept[side], both ? (side == 0 ? "< " : "> ") : "", lineEnd);
         }
     }
     return text;

@@ -9,8 +9,9 @@
 
 namespace quorvex::cli {
 
-// The kept items, each on a line of its own after `mark`.
-std::string ItemLines(const std::vector<std::string_view>& items, std::string_view mark, std::string_view lineEnd);
+// Appends the kept items, each on a line of its own after `mark`.
+void AppendItemLines(std::string& lines, const std::vector<std::string_view>& items, std::string_view mark,
+                     std::string_view lineEnd);
 
 // Standard output's text: the kept items marked by side ("< " left, "> "
 // right) or, for one side alone, bare; or the counts; or a JSON object.

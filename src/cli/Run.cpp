@@ -66,9 +66,10 @@ int Run(const std::vector<std::string>& arguments, System& system) {
 
     const std::vector<std::string_view>* kept[2] = {&result.left, &result.right};
     for (int side = 0; side < 2; ++side) {
-        std::string reason;
-        if (!options.outputs[side].empty() &&
-            !system.WriteFile(options.outputs[side], ItemLines(*kept[side], "", system.LineEnd()), reason)) {
+        if (options.outputs[side].empty()) continue;
+        std::string lines, reason;
+        AppendItemLines(lines, *kept[side], "", system.LineEnd());
+        if (!system.WriteFile(options.outputs[side], lines, reason)) {
             system.Complain(kProgram + options.outputs[side] + ": " + reason + "\n");
             return kTrouble;
         }

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <memory>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -33,7 +32,7 @@ std::string_view Unblanked(std::string_view text) {
 }  // namespace
 
 std::function<std::string(int key)> FileKeysOf(std::string_view section) {
-    auto values = std::make_shared<std::unordered_map<std::string, std::string>>();
+    std::unordered_map<std::string, std::string> values;
     for (std::size_t start = 0, end; start < section.size(); start = end + 1) {
         end = std::min(section.find('\0', start), section.size());
         const std::string_view line = section.substr(start, end - start);
@@ -42,11 +41,11 @@ std::function<std::string(int key)> FileKeysOf(std::string_view section) {
         std::string value(Unblanked(line.substr(equals + 1)));
         if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
             value = value.substr(1, value.size() - 2);
-        values->emplace(FoldCase(Unblanked(line.substr(0, equals))), std::move(value));
+        values.emplace(FoldCase(Unblanked(line.substr(0, equals))), std::move(value));
     }
-    return [values](int key) {
-        const auto found = values->find("file" + std::to_string(key));
-        return found == values->end() ? std::string() : found->second;
+    return [values = std::move(values)](int key) {
+        const auto found = values.find("file" + std::to_string(key));
+        return found == values.end() ? std::string() : found->second;
     };
 }
 
