@@ -6,7 +6,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/setup-deps.sh python3
+scripts/setup-deps.sh
 cmake --preset native >/dev/null
 cmake --build --preset native --target quorvex-compare
 exec python3 bench/compare_cli.py build/native/quorvex-compare build/bench-data "$@"
