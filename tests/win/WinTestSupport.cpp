@@ -304,11 +304,5 @@ bool TempFolder::MakeTinyDisk(const std::string& relative) const {
     return true;
 }
 
-bool TempFolder::MakeReadOnly(const std::string& relative) const {
-    const std::string probe = path_ + "\\" + relative + "\\probe";
-    return RunUnixCommand("/bin/mount -o remount,ro \"" + relative + "\"", path_,
-                          [&] { return !CreateDirectoryA(probe.c_str(), nullptr) || !RemoveDirectoryA(probe.c_str()); });
-}
-
 }  // namespace quorvex::test
 

@@ -115,8 +115,6 @@ public:
     bool MakeFolderLink(const std::string& relative, const std::string& target) const;
     // Makes `relative` a folder on a 16 KB tmpfs of its own; false if none mounts.
     bool MakeTinyDisk(const std::string& relative) const;
-    // Mounts that tmpfs again read-only, so that even root writes nothing.
-    bool MakeReadOnly(const std::string& relative) const;
     // Runs a command of the Unix system in this folder and waits (10 s at
     // most) until `done` holds.
     bool RunCommand(const std::string& command, const std::function<bool()>& done) const;
