@@ -303,6 +303,8 @@ TEST_F(Model, AScrolledResultListLeadsTheOtherInTheResultsViewOnly) {
 TEST_F(Model, CtrlAOnlySelectsThePanesWholeText) {
     port.text[1] = "abc";
     model.Textbox_KeyDown(1, 'A', kCtrlMask | kShiftMask);
+    model.Textbox_KeyDown(1, 'B', kCtrlMask);
+    model.Textbox_KeyDown(1, 'A', 0);
     EXPECT_EQ(port.selection, std::make_pair(std::size_t{0}, std::size_t{0}));
     model.Textbox_KeyDown(1, 'A', kCtrlMask);
     EXPECT_EQ(port.selection, std::make_pair(std::size_t{0}, std::size_t{3}));

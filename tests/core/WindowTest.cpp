@@ -106,12 +106,5 @@ TEST(WheelPane, RightPaneOnlyBeyondItsLeftEdge) {
     EXPECT_EQ(WheelPane(63, -3000, 3945, 15), 0);
 }
 
-TEST(IsSelectAllKey, OnlyCtrlWithA) {
-    EXPECT_TRUE(IsSelectAllKey('A', kCtrlMask));
-    EXPECT_FALSE(IsSelectAllKey('A', kCtrlMask | kShiftMask));
-    EXPECT_FALSE(IsSelectAllKey('A', 0));
-    EXPECT_FALSE(IsSelectAllKey('B', kCtrlMask));
-}
-
 }  // namespace
 }  // namespace quorvex
