@@ -7,9 +7,22 @@
 #include "app/win32/ControlIds.h"
 #include "app/win32/Quorvex.h"
 #include "platform/win32/FileSystem.h"
+#include "platform/win32/Handles.h"
 
 namespace quorvex::test {
 namespace {
+
+// Starts a program; its process, or none when it could not be started.
+using UniqueProcess = UniqueHandle<NullInvalid<HANDLE, CloseKernelHandle>>;
+UniqueProcess StartProgram(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return UniqueProcess();
+    CloseHandle(process.hThread);
+    return UniqueProcess(process.hProcess);
+}
 
 TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
     const std::string product = BesideTests("Quorvex.exe");
@@ -22,12 +35,8 @@ TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
         const std::string settings = "Software\\Wine\\AppDefaults\\Quorvex-" + std::string(version) + ".exe";
         CopyFileA(product.c_str(), copy.c_str(), FALSE);
         SHSetValueA(HKEY_CURRENT_USER, settings.c_str(), "Version", REG_SZ, version, lstrlenA(version) + 1);
-        std::string commandLine = "\"" + copy + "\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                   &startup, &process));
+        const UniqueProcess process = StartProgram("\"" + copy + "\"");
+        ASSERT_TRUE(process);
         HWND form = nullptr, box = nullptr;  // the test process shows neither
         PumpUntil([&] {
             form = FindWindowA(Quorvex::kClassName, nullptr);
@@ -45,29 +54,21 @@ TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
         }
         if (supported) PostMessageA(form, WM_CLOSE, 0, 0);
         DWORD exitCode = 2;
-        EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
-        GetExitCodeProcess(process.hProcess, &exitCode);
+        EXPECT_EQ(WaitForSingleObject(process.get(), 30000), WAIT_OBJECT_0);
+        GetExitCodeProcess(process.get(), &exitCode);
         EXPECT_EQ(exitCode, supported ? 0u : 1u);
-        TerminateProcess(process.hProcess, 1);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        TerminateProcess(process.get(), 1);
         SHDeleteKeyA(HKEY_CURRENT_USER, settings.c_str());
     }
     SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex");
 }
 
 // Runs a program to its end (30 s at most); 2 when it could not be run.
-DWORD ExitCodeOf(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return 2;
+DWORD ExitCodeOf(const std::string& commandLine) {
+    const UniqueProcess process = StartProgram(commandLine);
     DWORD exitCode = 2;
-    WaitForSingleObject(process.hProcess, 30000);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (process && WaitForSingleObject(process.get(), 30000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.get(), &exitCode);
     return exitCode;
 }
 
