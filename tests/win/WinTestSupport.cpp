@@ -297,11 +297,9 @@ bool TempFolder::RunCommand(const std::string& command, const std::function<bool
 
 bool TempFolder::MakeTinyDisk(const std::string& relative) const {
     const std::string folder = MakeFolder(relative);
-    if (!RunUnixCommand("/bin/mount -t tmpfs -o size=16k tmpfs \"" + relative + "\"", path_,
-                        [&] { return DiskBytes(folder) <= 65536; }))
-        return false;
-    disks_.push_back(relative);
-    return true;
+    disks_.push_back(relative);  // a mount that shows too late still goes
+    return RunUnixCommand("/bin/mount -t tmpfs -o size=16k tmpfs \"" + relative + "\"", path_,
+                          [&] { return DiskBytes(folder) <= 65536; });
 }
 
 }  // namespace quorvex::test
