@@ -36,6 +36,7 @@ struct FakePort : QuorvexPort {
     Items handedOver;
     std::deque<std::string> openDialog, saveDialog;
     std::string browserChoice, desktop, clipboard;
+    int browsed = 0;
     std::deque<bool> answers;  // none left: No
     std::vector<Question> asked;
     std::string askedAbout;
@@ -84,7 +85,10 @@ struct FakePort : QuorvexPort {
     Items ReadHandedOverList(const std::string&) override { return handedOver; }
     std::string ShowOpenDialog() override { return Next(openDialog); }
     std::string ShowSaveDialog() override { return Next(saveDialog); }
-    void ShowFolderBrowser() override { FolderLastChosen() = browserChoice; }
+    void ShowFolderBrowser() override {
+        FolderLastChosen() = browserChoice;
+        ++browsed;
+    }
     std::string DesktopFolder() override { return desktop; }
     bool Ask(Question question, const std::string& subject) override {
         asked.push_back(question);
@@ -144,6 +148,7 @@ TEST_F(Model, TheCommandLineFillsThePanesByItsSwitchAndItsNumberOfNames) {
         model.Start(row.line);
         EXPECT_EQ(port.text, row.texts);
         EXPECT_EQ(port.openDialog.size(), row.openDialogsLeft);
+        EXPECT_EQ(port.browsed, 0);
         EXPECT_EQ(model.FileList.size(), row.line[0] == '/' ? row.names.size() + 1 : 1);
         EXPECT_TRUE(port.told.empty());
         EXPECT_EQ(port.status[0] == kPrompt && port.status[1] == kPrompt, row.texts == Pair{});
