@@ -269,6 +269,8 @@ TEST_F(Model, OneDropOntoAnEmptyPaneOpensItOtherwiseTheNamesAreAddedAndSelected)
     model.Form_Drop(1, {"C:\\x\\list.txt"});
     EXPECT_EQ(port.text[1], "x\r\ny");
     EXPECT_EQ(port.selection, std::make_pair(std::size_t{0}, std::size_t{65386}));
+    model.Form_Drop(1, {"C:\\x\\list.txt"});  // one more: its name, never the file again
+    EXPECT_EQ(port.text[1], "x\r\ny\r\nlist.txt");
     model.Form_Drop(0, {"C:\\folder"});
     EXPECT_EQ(port.text[0], "f\r\n");
     model.Form_Drop(0, {"D:\\y\\F", " E:\\list.txt ", "C:\\x\\list.txt"});
