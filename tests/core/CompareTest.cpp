@@ -71,6 +71,7 @@ TEST(CompareLists, PairsOccurrencesKeepsBlanksAndTakesNamesWhenAsked) {
     EXPECT_EQ(compare(" a", "a", {.mode = Diff, .trim = false}), (Outcome{{" a"}, {"a"}}));
     EXPECT_EQ(compare("x/a\r\ny\\b\r\nc", "a\r\nb", {.names = NameRule::Always}), (Outcome{{"a", "b"}, {"a", "b"}}));
     EXPECT_EQ(compare("C:\\a", "a", {.names = NameRule::Never}), (Outcome{{}, {}}));
+    EXPECT_EQ(compare("Zz", "zZ", {.caseRule = CaseRule::Folded}), (Outcome{{"Zz"}, {"zZ"}}));  // Z folds too
     const auto held = CompareLists("a\r\n\r\n  \r\nb", "a\r\n", {});
     EXPECT_EQ(std::make_pair(held.heldLeft, held.heldRight), std::make_pair(std::size_t{2}, std::size_t{1}));
 }
