@@ -14,13 +14,15 @@ namespace quorvex::cli {
 namespace {
 
 TEST(ParseArguments, TakesGnuLongOptionsAndExactlyTwoInputs) {
-    auto parsed = ParseArguments({"--sim", "--names", "always", "--output-left=o.txt", "--right", "--", "-", "-x"});
+    auto parsed = ParseArguments({"--sim", "--names", "always", "--output-left=o.txt", "--right", "--recursive",
+                                  "--sort", "--", "-", "-x"});
     EXPECT_EQ(parsed.error, "");
     EXPECT_EQ(parsed.options.compare.mode, CompareMode::Similarities);
     EXPECT_EQ(parsed.options.compare.names, NameRule::Always);
     EXPECT_EQ(parsed.options.outputs[0], "o.txt");
     EXPECT_EQ(parsed.options.shown, (std::array<bool, 2>{false, true}));
     EXPECT_EQ(parsed.options.inputs, (std::array<std::string, 2>{"-", "-x"}));
+    EXPECT_TRUE(parsed.options.recursive && parsed.options.compare.sort);
     EXPECT_EQ(ParseArguments({"a", "-h", "--bogus"}).options.action, Options::Action::Help);
     const std::pair<std::vector<std::string>, const char*> errors[] = {
         {{"--n", "a", "b"}, "option '--n' is ambiguous"},
