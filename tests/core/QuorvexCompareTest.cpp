@@ -9,6 +9,7 @@
 #include "cli/Input.h"
 #include "cli/Options.h"
 #include "cli/Run.h"
+#include "cli/Utf8.h"
 
 namespace quorvex::cli {
 namespace {
@@ -43,6 +44,20 @@ TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
     EXPECT_EQ(DecodedText(std::string("\xFF\xFE" "a\0\n\0\xE9\0=\xD8\x00\xDC", 12)), "a\n\xC3\xA9\xF0\x9F\x90\x80");
     EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\x00" "a\x00", 7)), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
     EXPECT_EQ(DecodedText(std::string("a\0b\xEF\xBB\xBF", 6)), std::string("a\0b\xEF\xBB\xBF", 6));
+    // At the edges of each length and of the surrogates: 7F 80 7FF 800 FFFF D800+DC00 E000 DC00 DC00 D800 E000.
+    EXPECT_EQ(DecodedText(std::string("\xFF\xFE\x7F\0\x80\0\xFF\x07\0\x08\xFF\xFF"
+                                      "\0\xD8\0\xDC\0\xE0\0\xDC\0\xDC\0\xD8\0\xE0", 26)),
+              "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xEE\x80\x80"
+              "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
+}
+
+// Overlong forms, surrogates and code points beyond U+10FFFF are no UTF-8.
+TEST(Utf8Length, TakesWellFormedSequencesOnly) {
+    const std::pair<const char*, std::size_t> rows[] = {
+        {"\x80", 0},           {"\xC1\xBF", 0},         {"\xC2\x80", 2},         {"\xE0\xA0\x80", 3},
+        {"\xED\xA0\x80", 0},   {"\xF0\x90\x80\x80", 4}, {"\xF4\x90\x80\x80", 0}, {"\xF5\x80\x80\x80", 0},
+    };
+    for (const auto& [text, length] : rows) EXPECT_EQ(Utf8Length(text), length) << text;
 }
 
 struct FakeSystem : System, FolderReader {
@@ -101,6 +116,7 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     system.files["m"] = "pear\rkiwi\r\r\napple";  // any line end ends an item
     EXPECT_EQ(run({"--left", "m", "r"}), 1);
     EXPECT_EQ(system.out, "pear\n");
+    EXPECT_EQ(run({"--similarities", "--quiet", "r", "m"}), 1);  // all of r is in m, not all of m in r
     EXPECT_EQ(run({"--count", "--quiet", "--output-right=k.txt", "d", "-"}), 1);
     EXPECT_EQ(system.out, "");
     EXPECT_EQ(system.written["k.txt"], "kiwi\n");  // the folder lists apple and S\ .
@@ -113,9 +129,9 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     system.input = "\xC3\xA9lan";
     EXPECT_EQ(run({"--ignore-case", "--encoding=utf8", "e", "-"}), 0);
     EXPECT_EQ(run({"--ignore-case", "--encoding=ansi", "e", "-"}), 1);
-    system.files["q"] = "\"\x01\\\xE9\xC3\xA9";
+    system.files["q"] = "\" \x01\\\xE9\xC3\xA9";
     EXPECT_EQ(run({"--format=json", "--left", "q", "r"}), 1);
-    EXPECT_EQ(system.out, "{\"left\":{\"held\":1,\"kept\":[\"\\\"\\u0001\\\\\\ufffd\xC3\xA9\"]}}\n");
+    EXPECT_EQ(system.out, "{\"left\":{\"held\":1,\"kept\":[\"\\\" \\u0001\\\\\\ufffd\xC3\xA9\"]}}\n");
     EXPECT_EQ(system.err, "");
 }
 
