@@ -47,10 +47,10 @@ TEST(HandedOverNames, KeyOrderToTheFirstGapEachCutAndRepeatsInAnotherCaseOnce) {
 // The section read at once gives each key's value as the profile reader
 // gives one: blanks trimmed, quotes around it dropped, the first of two keys.
 TEST(HandedOverNames, TheSectionGivesEachValueAsTheProfileReaderDoes) {
-    const char section[] = "File1 = \"C:\\a b\" \0file2=' x '\0FILE2=later\0File3=\"half\0no value\0File4=\0";
+    const char section[] = "File1 = \"C:\\a b\" \0file2=' x '\0FILE2=later\0File3=\"half\0no value\0File4=\0File5=\"\0";
     const auto valueOf = FileKeysOf(std::string_view(section, sizeof section - 1));
     EXPECT_EQ(valueOf(1) + "|" + valueOf(2) + "|" + valueOf(3) + "|" + valueOf(4) + "|" + valueOf(5),
-              "C:\\a b| x |\"half||");
+              "C:\\a b| x |\"half||\"");
 }
 
 // Wine's dialogs take a filter without its zero characters; Windows' do not.
