@@ -139,7 +139,8 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
 // texts and options.
 TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGives) {
     FakeSystem system;
-    const std::string texts[][2] = {{"C:\\x\\A.txt\r\n  b \r\nb\r\n", "a.TXT\r\nB\r\nc"}, {"\\S\\a\r\nS\\", "\\s\\A"}};
+    const std::string texts[][2] = {{"C:\\x\\A.txt\r\n  D:\\y\\b \r\nE:\\b", "a.TXT\r\nB\r\nc"},  // all paths: names by default
+                                    {"\\S\\a\r\nS\\", "\\s\\A"}};
     for (const auto& [left, right] : texts) {
         system.files = {{"l", left}, {"r", right}};
         for (const CompareOptions& window : {CompareOptions{.mode = CompareMode::Differences},
