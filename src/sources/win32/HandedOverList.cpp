@@ -22,10 +22,10 @@ std::function<std::string(int key)> FileKeys(const char* path) {
         if (!IsNtFamily() || section.size() >= (1u << 26)) break;
         section.resize(section.size() * 2);
     }
-    return [path](int key) {
+    return [file = std::string(path)](int key) {
         char value[255] = {};
         const DWORD length = GetPrivateProfileStringA("Files", ("File" + std::to_string(key)).c_str(), "", value,
-                                                      static_cast<DWORD>(std::size(value)), path);
+                                                      static_cast<DWORD>(std::size(value)), file.c_str());
         return std::string(value, length);
     };
 }
