@@ -13,15 +13,6 @@ TEST(AddBackslash, TrimsBlanksAndEndsInOneBackslash) {
         {"  C:\\dir  ", "C:\\dir\\"}, {"C:\\", "C:\\"}, {"", "\\"}, {"   ", "\\"}, {"\tx", "\tx\\"},
     };
     for (const auto& [path, expected] : rows) EXPECT_EQ(AddBackslash(path), expected) << path;
-    EXPECT_EQ(StripPath("C:\\dir\\a.txt", "\\"), "a.txt");
-    EXPECT_EQ(StripPath("C:\\dir\\", "\\"), "");
-    EXPECT_EQ(StripPath("a.txt", "\\"), "a.txt");
-}
-
-TEST(StripNulls, CutsAtTheFirstZero) {
-    EXPECT_EQ(StripNulls(std::string_view("ab\0cd", 5)), "ab");
-    EXPECT_EQ(StripNulls(std::string_view("\0a", 2)), "");
-    EXPECT_EQ(StripNulls("abc"), "abc");
 }
 
 TEST(LeadingNumber16, ReadsTheNumberATextStartsWithOrZero) {
