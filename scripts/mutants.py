@@ -75,7 +75,9 @@ def main(arguments):
     tree = tempfile.mkdtemp(prefix='quorvex-mutants-')
     subprocess.run(['git', 'worktree', 'add', '--detach', tree, 'HEAD'], cwd=root, check=True, capture_output=True)
     try:
-        subprocess.run(['cmake', '--preset', 'native'], cwd=tree, check=True, capture_output=True)
+        # File by file: a mutant then recompiles one source, not its unity batch.
+        subprocess.run(['cmake', '--preset', 'native', '-DCMAKE_UNITY_BUILD=OFF'], cwd=tree, check=True,
+                       capture_output=True)
         if run_tests(tree) != []:
             sys.exit('the tests do not pass as they are')
         mutants = []
