@@ -22,9 +22,8 @@ using Items = std::vector<std::string>;
 
 using Outcome = std::pair<Items, Items>;  // left, right
 
-Outcome Compare(std::string_view left, std::string_view right, CompareMode mode, CaseRule rule = CaseRule::Exact,
-                bool sort = false) {
-    const auto result = CompareLists(left, right, {mode, rule, sort});
+Outcome Compare(std::string_view left, std::string_view right, const CompareOptions& options) {
+    const auto result = CompareLists(left, right, options);
     return {Items(result.left.begin(), result.left.end()), Items(result.right.begin(), result.right.end())};
 }
 
@@ -62,16 +61,12 @@ const Case kCases[] = {
 
 // Three "a" against two leave the third; every other rule as the window's.
 TEST(CompareLists, PairsOccurrencesKeepsBlanksAndTakesNamesWhenAsked) {
-    const auto compare = [](std::string_view left, std::string_view right, const CompareOptions& options) {
-        const auto result = CompareLists(left, right, options);
-        return Outcome{Items(result.left.begin(), result.left.end()), Items(result.right.begin(), result.right.end())};
-    };
-    EXPECT_EQ(compare("a\r\nb\r\na\r\na", "a\r\nc\r\na", {.mode = Diff, .pair = true}), (Outcome{{"b", "a"}, {"c"}}));
-    EXPECT_EQ(compare("a\r\na\r\na", "a\r\na", {.pair = true}), (Outcome{{"a", "a"}, {"a", "a"}}));
-    EXPECT_EQ(compare(" a", "a", {.mode = Diff, .trim = false}), (Outcome{{" a"}, {"a"}}));
-    EXPECT_EQ(compare("x/a\r\ny\\b\r\nc", "a\r\nb", {.names = NameRule::Always}), (Outcome{{"a", "b"}, {"a", "b"}}));
-    EXPECT_EQ(compare("C:\\a", "a", {.names = NameRule::Never}), (Outcome{{}, {}}));
-    EXPECT_EQ(compare("Zz", "zZ", {.caseRule = CaseRule::Folded}), (Outcome{{"Zz"}, {"zZ"}}));  // Z folds too
+    EXPECT_EQ(Compare("a\r\nb\r\na\r\na", "a\r\nc\r\na", {.mode = Diff, .pair = true}), (Outcome{{"b", "a"}, {"c"}}));
+    EXPECT_EQ(Compare("a\r\na\r\na", "a\r\na", {.pair = true}), (Outcome{{"a", "a"}, {"a", "a"}}));
+    EXPECT_EQ(Compare(" a", "a", {.mode = Diff, .trim = false}), (Outcome{{" a"}, {"a"}}));
+    EXPECT_EQ(Compare("x/a\r\ny\\b\r\nc", "a\r\nb", {.names = NameRule::Always}), (Outcome{{"a", "b"}, {"a", "b"}}));
+    EXPECT_EQ(Compare("C:\\a", "a", {.names = NameRule::Never}), (Outcome{{}, {}}));
+    EXPECT_EQ(Compare("Zz", "zZ", {.caseRule = CaseRule::Folded}), (Outcome{{"Zz"}, {"zZ"}}));  // Z folds too
     const auto held = CompareLists("a\r\n\r\n  \r\nb", "a\r\n", {});
     EXPECT_EQ(std::make_pair(held.heldLeft, held.heldRight), std::make_pair(std::size_t{2}, std::size_t{1}));
 }
@@ -79,8 +74,8 @@ TEST(CompareLists, PairsOccurrencesKeepsBlanksAndTakesNamesWhenAsked) {
 TEST(CompareLists, KeepsWhatEachModeAsks) {
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(Compare(c.left, c.right, Sim), c.similarities);
-        EXPECT_EQ(Compare(c.left, c.right, Diff), c.differences);
+        EXPECT_EQ(Compare(c.left, c.right, {.mode = Sim}), c.similarities);
+        EXPECT_EQ(Compare(c.left, c.right, {.mode = Diff}), c.differences);
     }
 }
 
@@ -101,7 +96,7 @@ TEST(CompareLists, SortsAsQuickSortDoes) {
     for (int round = 0; round < 300; ++round) {
         std::string left, right;
         for (int i = 0; i < 80; ++i) (random() % 2 ? left : right) += RandomWord(random) + "\r\n";
-        const Items unsorted = Compare(left, right, Diff, CaseRule::Folded).first;
+        const Items unsorted = Compare(left, right, {.mode = Diff, .caseRule = CaseRule::Folded}).first;
         std::vector<std::string_view> all;
         std::size_t next = 0;
         for (const auto line : SplitAtCrLf(left)) {
@@ -110,15 +105,16 @@ TEST(CompareLists, SortsAsQuickSortDoes) {
         }
         QuickSort(all, 0, static_cast<std::ptrdiff_t>(all.size()) - 1);
         std::erase(all, std::string_view());
-        ASSERT_EQ(Compare(left, right, Diff, CaseRule::Folded, true).first, Items(all.begin(), all.end())) << round;
+        const Items sorted = Compare(left, right, {.mode = Diff, .caseRule = CaseRule::Folded, .sort = true}).first;
+        ASSERT_EQ(sorted, Items(all.begin(), all.end())) << round;
     }
 }
 
 #ifdef _WIN32
 TEST(CompareLists, FoldedRuleUsesTheCodePagesCaseMapping) {
     if (GetACP() != 1252) GTEST_SKIP() << "needs the Western European ANSI code page";
-    EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", Sim, CaseRule::Folded), (Outcome{{"\xC0" "B"}, {"\xE0" "b"}}));
-    EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", Sim, CaseRule::Exact), (Outcome{{}, {}}));
+    EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", {.caseRule = CaseRule::Folded}), (Outcome{{"\xC0" "B"}, {"\xE0" "b"}}));
+    EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", {}), (Outcome{{}, {}}));
 }
 #endif
 
@@ -148,7 +144,7 @@ TEST(CompareLists, KeepsAnItemExactlyWhenTheOtherListHoldsIt) {
                 if (rightSet.count(item) == (mode == Sim)) expected.first.push_back(item);
             for (const auto& item : rightItems)
                 if (leftSet.count(item) == (mode == Sim)) expected.second.push_back(item);
-            ASSERT_EQ(Compare(left, right, mode), expected) << "round " << round;
+            ASSERT_EQ(Compare(left, right, {.mode = mode}), expected) << "round " << round;
         }
     }
 }
