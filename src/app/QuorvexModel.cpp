@@ -8,6 +8,15 @@ namespace {
 
 const char kStartPrompt[] = "Type a list or open a file or folder to compare";
 
+// A step that fails (memory runs out) is skipped and the next one runs.
+template <typename Step>
+void Tried(const Step& step) {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 // Start-up runs before the window takes messages, outside their barrier: a
@@ -31,23 +40,25 @@ void QuorvexModel::EnumFileList(std::string F) {
 void QuorvexModel::HandleCommandLine(std::string_view commandLine) {
     const CommandLine line = ParseCommandLine(commandLine);
     if (!line.acted) return;
-    if (line.command.size() == 2) EnumFileList(line.listFile);
+    if (line.command.size() == 2) Tried([&] { EnumFileList(line.listFile); });
     const std::size_t n = FileList.size() - 1;
     const bool files = line.command == "/f", folders = line.command == "/d";
-    if ((files || folders) && n == 3) AppendNames(0, n);
+    if ((files || folders) && n == 3) Tried([&] { AppendNames(0, n); });
     if (files && n == 1) {
-        OpenFile(FileList[1], 0);
-        BtnOpen_Click(1);
+        Tried([&] { OpenFile(FileList[1], 0); });
+        Tried([&] { BtnOpen_Click(1); });
     }
     if (files && n == 2) {
-        OpenFile(FileList[1], 0);
-        OpenFile(FileList[2], 1);
+        Tried([&] { OpenFile(FileList[1], 0); });
+        Tried([&] { OpenFile(FileList[2], 1); });
     }
-    if (folders && (n == 1 || n == 2)) AddListing(FileList[1], 0, "");
-    if (folders && n == 1) BrowseAndList(1);
-    if (folders && n == 2) AddListing(FileList[2], 1, "");
-    const std::string left = port_.Text(0);
-    if (!left.empty() && left == port_.Text(1)) port_.Tell(Notice::FilesIdentical);
+    if (folders && (n == 1 || n == 2)) Tried([&] { AddListing(FileList[1], 0, ""); });
+    if (folders && n == 1) Tried([&] { BrowseAndList(1); });
+    if (folders && n == 2) Tried([&] { AddListing(FileList[2], 1, ""); });
+    Tried([&] {
+        const std::string left = port_.Text(0);
+        if (!left.empty() && left == port_.Text(1)) port_.Tell(Notice::FilesIdentical);
+    });
 }
 
 // The bare names of the first handed-over entries, a line each.

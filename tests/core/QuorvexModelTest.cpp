@@ -80,6 +80,7 @@ struct FakePort : QuorvexPort {
     void WriteFile(const std::string& path, const std::string& content) override { written[path] = content; }
     bool IsFolder(const std::string& path) override { return listings.count(path) > 0; }
     std::string ListFolder(const std::string& path, const std::string&, const std::function<bool()>& ask) override {
+        if (path == "beyond memory") throw std::bad_alloc();
         return listings[path] + (ask() ? "\\sub\\x\r\n" : "");
     }
     Items ReadHandedOverList(const std::string&) override { return handedOver; }
@@ -134,6 +135,7 @@ TEST_F(Model, TheCommandLineFillsThePanesByItsSwitchAndItsNumberOfNames) {
         {"/dl.ini", {"C:\\x\\a", "b", "C:\\c\\"}, {"a\r\nb\r\n\r\n", ""}, 1},
         {"/fl.ini", {"C:\\a", "C:\\b", "C:\\a2", "C:\\b2"}, {"", ""}, 1},
         {"/dl.ini", {"C:\\d", "C:\\e"}, {"d\r\n", "e\r\n"}, 1},
+        {"/dl.ini", {"beyond memory", "C:\\e"}, {"", "e\r\n"}, 1},  // a failed listing: the next one runs
         {"/xl.ini", {"C:\\a", "C:\\b"}, {"", ""}, 1},
         {"l.ini", {"C:\\a", "C:\\b"}, {"", ""}, 1},
     };
@@ -141,7 +143,7 @@ TEST_F(Model, TheCommandLineFillsThePanesByItsSwitchAndItsNumberOfNames) {
         SCOPED_TRACE(row.line);
         FakePort port;
         port.files = {{"C:\\a", "A"}, {"C:\\b", "B"}, {"C:\\a2", "A"}, {"C:\\b2", "B"}};
-        port.listings = {{"C:\\d", "d\r\n"}, {"C:\\e", "e\r\n"}};
+        port.listings = {{"C:\\d", "d\r\n"}, {"C:\\e", "e\r\n"}, {"beyond memory", ""}};
         port.handedOver = row.names;
         port.openDialog = {""};
         QuorvexModel model(port);
