@@ -79,6 +79,14 @@ TEST_F(Settings, HelpOpensTheSuitesHelpFileOrSaysItIsMissing) {
     ASSERT_TRUE(answerer.Answered(0));
     EXPECT_EQ(answerer.Text(1), "Help file not found.  Orlenti Vantoria has not been properly installed");
     EXPECT_FALSE(answerer.HadHelp(1));
+    // A hidden help file is no help file.
+    const std::string hidden = folder_.Write("mivo.chm", "");
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", folder_.Path());
+    Opened();
+    Answerer missing({{"Quorvex", IDOK}});
+    Click(Item(control::kBtnHelp));
+    EXPECT_TRUE(missing.Answered(0));
     SaveRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Orlenti\\Vantoria", "InstallPath", "  " + BesideTests("") + " ");
     Opened();
     Click(Item(control::kBtnHelp));

@@ -27,10 +27,12 @@ HWND& StoredHelpWindow() {
     return window;
 }
 
+// A search with normal attributes: folders, hidden and system files are not found.
 bool FileExists(const std::string& path) {
     WIN32_FIND_DATAA entry{};
     const UniqueFind find(FindFirstFileA(path.c_str(), &entry));
-    return static_cast<bool>(find) && (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    const DWORD notNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    return static_cast<bool>(find) && (entry.dwFileAttributes & notNormal) == 0;
 }
 
 }  // namespace
