@@ -18,7 +18,10 @@ void Write(const std::string& name, const char* suffix, long twips) {
 }  // namespace
 
 bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp) {
-    const auto place = StoredPlaceOf(Read(name, ".left"), Read(name, ".top"), Read(name, ".width"), Read(name, ".height"));
+    // One read after the other: the order of a call's arguments is the compiler's.
+    const std::string left = Read(name, ".left"), top = Read(name, ".top");
+    const std::string width = Read(name, ".width"), height = Read(name, ".height");
+    const auto place = StoredPlaceOf(left, top, width, height);
     if (!place) return false;
     const PixelRect p = ToPixels({static_cast<float>(place->left), static_cast<float>(place->top),
                                   static_cast<float>(place->width), static_cast<float>(place->height)}, tpp);
