@@ -23,10 +23,7 @@ void Tried(const Step& step) {
 // command line that fails (a file too large for memory) loads what it
 // could, and start-up goes on.
 void QuorvexModel::Start(std::string_view commandLine) {
-    try {
-        HandleCommandLine(commandLine);
-    } catch (...) {
-    }
+    Tried([&] { HandleCommandLine(commandLine); });
     if (port_.TextLength(0) == 0 && port_.TextLength(1) == 0)
         for (int pane = 0; pane < 2; ++pane) port_.SetStatus(pane, kStartPrompt);
 }
