@@ -79,7 +79,7 @@ std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
             text += "\\\r\n";
             if (asks && consent == Consent::NotAsked) consent = includeSubfolders() ? Consent::Yes : Consent::No;
             if (asks && consent != Consent::Yes) continue;
-            std::string child = reader.Child(folders[current].path, entry.openAs.empty() ? entry.name : entry.openAs);
+            std::string child = reader.Child(folders[current].path, entry.name);
             if (entry.link && LeadsBackUp(folders, current, child, above, reader)) continue;
             subfolders.push_back(folders.size());
             folders.push_back({std::move(child), (prefix.empty() ? "\\" : prefix) + entry.name + "\\", current});

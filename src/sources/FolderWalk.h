@@ -19,7 +19,6 @@ struct FolderEntry {
     std::string name;
     bool folder = false;  // its own path names a folder
     bool link = false;    // a link to a folder, which may lead anywhere
-    std::string openAs;   // the name that opens it when `name` does not
 };
 
 class FolderReader {

@@ -23,13 +23,10 @@ std::optional<std::vector<FolderEntry>> WindowsFolderReader::Entries(const std::
     do {
         if (IsDotEntry(found.cFileName)) continue;
         // By the entry's own path, which tells where a link leads. A name the
-        // code page cannot spell leads nowhere: the search data tells what the
-        // entry is, and its short name, where the file system has one, opens it.
+        // code page cannot spell leads nowhere, so that entry is a file.
         const DWORD byName = GetFileAttributesA((base + found.cFileName).c_str());
-        const bool spelt = byName != INVALID_FILE_ATTRIBUTES;
-        FolderEntry entry{found.cFileName, ((spelt ? byName : found.dwFileAttributes) & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                          (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
-        if (!spelt) entry.openAs = found.cAlternateFileName;
+        const bool folder = byName != INVALID_FILE_ATTRIBUTES && (byName & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        FolderEntry entry{found.cFileName, folder, (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
         entries.push_back(std::move(entry));
     } while (FindNextFileA(find.get(), &found));
     return entries;
