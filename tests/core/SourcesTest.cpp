@@ -13,18 +13,6 @@
 namespace quorvex {
 namespace {
 
-TEST(NormaliseLineEnds, TurnsLineFeedsIntoCrLfOnlyWithoutAnyCarriageReturn) {
-    const std::pair<std::string, std::string> rows[] = {
-        {"a\nb\n", "a\r\nb\r\n"}, {"\n\n", "\r\n\r\n"}, {"a\r\nb\nc", "a\r\nb\nc"},
-        {"a\rb\nc", "a\rb\nc"},   {"one", "one"},        {"", ""},
-    };
-    for (const auto& [input, expected] : rows) {
-        std::string text = input;
-        NormaliseLineEnds(text);
-        EXPECT_EQ(text, expected) << input;
-    }
-}
-
 // A drive root as the top folder gives the same prefixes as any other.
 TEST(ListingPrefix, IsTheFoldersPathBelowTheTopBetweenBackslashes) {
     EXPECT_EQ(ListingPrefix("C:\\S\\U", "C:\\"), "\\S\\U\\");
