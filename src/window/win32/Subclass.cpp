@@ -123,7 +123,9 @@ LRESULT CALLBACK SubclassWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
                 break;
         }
     } catch (...) {
-        // A form that fails leaves the message as if it had no form.
+        // A form that fails is skipped as one without the member: its limits
+        // stay as the system filled them, its wheel turn is dropped.
+        if (uMsg == WM_GETMINMAXINFO || uMsg == WM_MOUSEWHEEL) return 0;
     }
     return CallOldWndProc(hWnd, uMsg, wParam, lParam);
 }
