@@ -123,8 +123,11 @@ TEST(WalkFolderTree, FollowsLinksUnlessTheyLeadBackUp) {
                   {"o", {{"f"}}}};
     EXPECT_EQ(WalkFolderTree("t", "", [] { return true; }, fs),
               "S\\\r\nL~o\\\r\n\\S\\up~t\\\r\n\\S\\q~o?\\\r\n\\L~o\\f\r\n");
-    fs.folders = {{"r\\s\\t", {{"p~r\\s", true, true}}}, {"r\\s", {{"t", true}}}};  // above the top folder too
-    EXPECT_EQ(WalkFolderTree("r\\s\\t", "", [] { return true; }, fs), "p~r\\s\\\r\n");
+    // Above the top folder too, up to the root.
+    fs.folders = {{"r\\s\\t", {{"p~r\\s", true, true}, {"q~r\\", true, true}}},
+                  {"r\\s", {{"t", true}}},
+                  {"r\\", {{"s", true}}}};
+    EXPECT_EQ(WalkFolderTree("r\\s\\t", "", [] { return true; }, fs), "p~r\\s\\\r\nq~r\\\\\r\n");
 }
 
 }  // namespace
