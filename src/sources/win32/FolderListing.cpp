@@ -1,7 +1,5 @@
 #include "sources/win32/FolderListing.h"
 
-#include <utility>
-
 #include "compare/TextRoutines.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/Handles.h"
@@ -26,8 +24,7 @@ std::optional<std::vector<FolderEntry>> WindowsFolderReader::Entries(const std::
         // code page cannot spell leads nowhere, so that entry is a file.
         const DWORD byName = GetFileAttributesA((base + found.cFileName).c_str());
         const bool folder = byName != INVALID_FILE_ATTRIBUTES && (byName & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        FolderEntry entry{found.cFileName, folder, (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0};
-        entries.push_back(std::move(entry));
+        entries.emplace_back(found.cFileName, folder, (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0);
     } while (FindNextFileA(find.get(), &found));
     return entries;
 }
