@@ -3,7 +3,10 @@
 
 Each mutant changes one operator or constant on one line (== for !=, < for <=,
 && for ||, true for false, + 1 for + 0, ...), is built and run through
-core_tests; the run records which assertions failed. It shows what no test
+core_tests; the run records which assertions failed. A mutant that core_tests
+let pass goes on to the fuzz targets as ctest runs them (seed 1, 30,000
+inputs), which check some routines against a whole definition; that needs
+clang's fuzz preset, and without it the fuzz targets are left out. It shows what no test
 notices (a gap, or a change that makes no difference) and which tests no
 other can stand in for: a test that catches no mutant alone is the first to
 look at before deleting one (plant its fault by hand too, as these mutants
@@ -19,6 +22,7 @@ import collections
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -45,6 +49,26 @@ def run_tests(tree):
     if done.returncode != 0 and not hits:  # a sanitizer or a crash ended the run: the test then running
         running = re.findall(r'\[ RUN      \] (\S+)', output)
         hits = ['(crash in %s)' % (running[-1] if running else 'start-up')]
+    return hits
+
+
+def run_fuzzers(tree):
+    if subprocess.run(['cmake', '--build', 'build/fuzz'], cwd=tree, capture_output=True).returncode != 0:
+        return []
+    hits = []
+    for target in ('compare', 'text'):
+        # On a copy of the corpus, which the run writes to; a crash file lands there too.
+        corpus = tempfile.mkdtemp(prefix='quorvex-mutant-corpus-')
+        shutil.copytree(os.path.join(tree, 'fuzz', 'corpus', target), corpus, dirs_exist_ok=True)
+        try:
+            failed = subprocess.run([os.path.join(tree, 'build', 'fuzz', target + '_fuzz'), '-seed=1',
+                                     '-runs=30000', corpus], cwd=corpus, capture_output=True,
+                                    timeout=120).returncode != 0
+        except subprocess.TimeoutExpired:
+            failed = True
+        shutil.rmtree(corpus)
+        if failed:
+            hits.append('Fuzz.' + target)
     return hits
 
 
@@ -78,7 +102,10 @@ def main(arguments):
         # File by file: a mutant then recompiles one source, not its unity batch.
         subprocess.run(['cmake', '--preset', 'native', '-DCMAKE_UNITY_BUILD=OFF'], cwd=tree, check=True,
                        capture_output=True)
-        if run_tests(tree) != []:
+        fuzz = subprocess.run(['cmake', '--preset', 'fuzz'], cwd=tree, capture_output=True).returncode == 0
+        if not fuzz:
+            print('no fuzz preset here (clang?): the fuzz targets are left out', flush=True)
+        if run_tests(tree) != [] or (fuzz and run_fuzzers(tree) != []):
             sys.exit('the tests do not pass as they are')
         mutants = []
         for path in sources:
@@ -94,6 +121,8 @@ def main(arguments):
                         changed = code[:match.start()] + replacement + code[match.end():]
                         open(full, 'w').write('\n'.join(lines[:i] + [changed + line[len(code):]] + lines[i + 1:]))
                         hits = run_tests(tree)
+                        if hits == [] and fuzz:
+                            hits = run_fuzzers(tree)
                         if hits is not None:
                             mutants.append({'file': path, 'line': i + 1, 'to': changed.strip(), 'hits': hits})
                             print('%s:%d %s' % (path, i + 1, 'caught' if hits else 'NOT CAUGHT'), flush=True)
