@@ -6,7 +6,9 @@ Each mutant changes one operator or constant on one line (== for !=, < for <=,
 core_tests; the run records which assertions failed. A mutant that core_tests
 let pass goes on to the fuzz targets as ctest runs them (seed 1, 30,000
 inputs), which check some routines against a whole definition; that needs
-clang's fuzz preset, and without it the fuzz targets are left out. It shows what no test
+clang's fuzz preset, and without it the fuzz targets are left out. One that
+gets past them too runs quorvex-compare from outside, as ctest does
+(tests/cli/quorvex-compare-test.sh). It shows what no test
 notices (a gap, or a change that makes no difference) and which tests no
 other can stand in for: a test that catches no mutant alone is the first to
 look at before deleting one (plant its fault by hand too, as these mutants
@@ -72,6 +74,18 @@ def run_fuzzers(tree):
     return hits
 
 
+def run_cli_test(tree):
+    if subprocess.run(['cmake', '--build', 'build/native', '--target', 'quorvex-compare'], cwd=tree,
+                      capture_output=True).returncode != 0:
+        return []
+    try:
+        failed = subprocess.run(['bash', 'tests/cli/quorvex-compare-test.sh', 'build/native/quorvex-compare'], cwd=tree,
+                                capture_output=True, timeout=120).returncode != 0
+    except subprocess.TimeoutExpired:
+        failed = True
+    return ['QuorvexCompare.FromOutside'] if failed else []
+
+
 def test_of(hit, tree):
     match = re.match(r'(tests/core/\w+\.cpp):(\d+)$', hit)
     if not match:
@@ -105,7 +119,7 @@ def main(arguments):
         fuzz = subprocess.run(['cmake', '--preset', 'fuzz'], cwd=tree, capture_output=True).returncode == 0
         if not fuzz:
             print('no fuzz preset here (clang?): the fuzz targets are left out', flush=True)
-        if run_tests(tree) != [] or (fuzz and run_fuzzers(tree) != []):
+        if run_tests(tree) != [] or (fuzz and run_fuzzers(tree) != []) or run_cli_test(tree) != []:
             sys.exit('the tests do not pass as they are')
         mutants = []
         for path in sources:
@@ -123,6 +137,8 @@ def main(arguments):
                         hits = run_tests(tree)
                         if hits == [] and fuzz:
                             hits = run_fuzzers(tree)
+                        if hits == []:
+                            hits = run_cli_test(tree)
                         if hits is not None:
                             mutants.append({'file': path, 'line': i + 1, 'to': changed.strip(), 'hits': hits})
                             print('%s:%d %s' % (path, i + 1, 'caught' if hits else 'NOT CAUGHT'), flush=True)
