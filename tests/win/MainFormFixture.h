@@ -39,6 +39,13 @@ protected:
     void Click(HWND button) const { SendMessageA(button, BM_CLICK, 0, 0); }
     void ClickCompare(int index) const { Click(CompareIt(index)); }
 
+    // Start and end of a text box's selection.
+    static std::pair<DWORD, DWORD> Selection(HWND edit) {
+        DWORD start = 0, end = 0;
+        SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        return {start, end};
+    }
+
     using Items = std::vector<std::string>;
     std::pair<Items, Items> Results() const { return {ListItems(Listbox(0)), ListItems(Listbox(1))}; }
     Items Statuses() const { return {TextOf(Status(0)), TextOf(Status(1))}; }

@@ -19,12 +19,6 @@ RECT ClientRectOf(HWND control) {
     return r;
 }
 
-std::pair<DWORD, DWORD> Selection(HWND edit) {
-    DWORD start = 0, end = 0;
-    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return {start, end};
-}
-
 TEST_F(MainFormTest, StartsCentredInTheEditViewWithThePromptInBothStatusBoxes) {
     for (int pane = 0; pane < 2; ++pane) {
         EXPECT_TRUE(IsWindowVisible(Textbox(pane)));

@@ -104,10 +104,7 @@ TEST_F(FileLoading, OneDroppedFileOpensInAnEmptyPaneOtherwiseNamesAreAddedAndSel
     Drop(Form(), 5, {path, folder_.Path()});
     const std::string folderName = folder_.Path().substr(folder_.Path().find_last_of('\\') + 1);
     EXPECT_TRUE(PumpUntil([&] { return TextOf(Textbox(0)) == "old\r\nlist.txt\r\n" + folderName; }));
-    DWORD start = 0, end = 0;
-    SendMessageA(Textbox(0), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, 3u);
-    EXPECT_EQ(end, GetWindowTextLength(Textbox(0)));
+    EXPECT_EQ(Selection(Textbox(0)), std::make_pair(3ul, static_cast<DWORD>(GetWindowTextLength(Textbox(0)))));
 }
 
 const char kOpenTitle[] = "Select a file to compare";
