@@ -43,6 +43,7 @@ TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
     EXPECT_EQ(DecodedText("\xEF\xBB\xBF" "a\nb\r\n"), "a\nb\r\n");
     EXPECT_EQ(DecodedText(std::string("\xFF\xFE" "a\0\n\0\xE9\0=\xD8\x00\xDC", 12)), "a\n\xC3\xA9\xF0\x9F\x90\x80");
     EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\x00" "a\x00", 7)), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+    EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\xDC", 5)), "\xEF\xBF\xBD\xEF\xBF\xBD");  // a pair cut short
     EXPECT_EQ(DecodedText(std::string("a\0b\xEF\xBB\xBF", 6)), std::string("a\0b\xEF\xBB\xBF", 6));
     // At the edges of each length and of the surrogates: 7F 80 7FF 800 FFFF D800+DC00 E000 DC00 DC00 D800 E000.
     EXPECT_EQ(DecodedText(std::string("\xFF\xFE\x7F\0\x80\0\xFF\x07\0\x08\xFF\xFF"
