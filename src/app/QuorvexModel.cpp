@@ -2,20 +2,12 @@
 
 #include "app/CommandLine.h"
 #include "compare/TextRoutines.h"
+#include "platform/Tried.h"
 
 namespace quorvex {
 namespace {
 
 const char kStartPrompt[] = "Type a list or open a file or folder to compare";
-
-// A step that fails (memory runs out) is skipped and the next one runs.
-template <typename Step>
-void Tried(const Step& step) {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 }  // namespace
 

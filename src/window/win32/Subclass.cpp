@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/Tried.h"
 #include "window/ScrollRules.h"
 #include "window/win32/Form.h"
 
@@ -101,31 +102,30 @@ short NonClientWidth() { return static_cast<short>(2 * GetSystemMetrics(SM_CXFRA
 
 short NonClientHeight() { return static_cast<short>(GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME)); }
 
+// A form's member that fails is skipped, as one the form lacks: the limits
+// stay as the system filled them, a wheel turn is dropped, a hit test is
+// passed on.
 LRESULT CALLBACK SubclassWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    try {
-        switch (uMsg) {
-            case WM_GETMINMAXINFO:
-                if (const Form* form = FormFromHwnd(hWnd)) SetMinMaxInfo(*form, lParam);
-                return 0;
-            case WM_NCHITTEST:
-                if (const Form* form = FormFromHwnd(hWnd); form && form->HasResizeHandle() &&
-                                                           OnResizeHandle(hWnd, *form, lParam))
-                    return HTBOTTOMRIGHT;
-                break;
-            case WM_MOUSEWHEEL:
-                if (Form* form = FormFromHwnd(hWnd)) {
-                    int wheel = WheelRotation(static_cast<std::uint32_t>(wParam));
-                    int wheelKey = WheelKeys(static_cast<std::uint32_t>(wParam));
-                    form->MouseWheel(wheel, wheelKey);
-                }
-                return 0;
-            default:
-                break;
+    switch (uMsg) {
+        case WM_GETMINMAXINFO:
+            if (const Form* form = FormFromHwnd(hWnd)) Tried([&] { SetMinMaxInfo(*form, lParam); });
+            return 0;
+        case WM_NCHITTEST: {
+            bool onHandle = false;
+            if (const Form* form = FormFromHwnd(hWnd))
+                Tried([&] { onHandle = form->HasResizeHandle() && OnResizeHandle(hWnd, *form, lParam); });
+            if (onHandle) return HTBOTTOMRIGHT;
+            break;
         }
-    } catch (...) {
-        // A form that fails is skipped as one without the member: its limits
-        // stay as the system filled them, its wheel turn is dropped.
-        if (uMsg == WM_GETMINMAXINFO || uMsg == WM_MOUSEWHEEL) return 0;
+        case WM_MOUSEWHEEL:
+            if (Form* form = FormFromHwnd(hWnd)) {
+                int wheel = WheelRotation(static_cast<std::uint32_t>(wParam));
+                int wheelKey = WheelKeys(static_cast<std::uint32_t>(wParam));
+                Tried([&] { form->MouseWheel(wheel, wheelKey); });
+            }
+            return 0;
+        default:
+            break;
     }
     return CallOldWndProc(hWnd, uMsg, wParam, lParam);
 }

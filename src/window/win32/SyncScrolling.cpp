@@ -1,5 +1,6 @@
 #include "window/win32/SyncScrolling.h"
 
+#include "platform/Tried.h"
 #include "platform/win32/Controls.h"
 #include "window/ScrollRules.h"
 #include "window/win32/Subclass.h"
@@ -32,14 +33,12 @@ bool IsUserScroll(UINT uMsg) {
 }  // namespace
 
 LRESULT CALLBACK TextboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam) {
-    try {
-        // Installed on the panes' text boxes only.
-        auto* box = static_cast<EditBox*>(Control::FromHandle(hWnd));
-        if (uMsg == WM_VSCROLL && box && box->onScroll) box->onScroll();
-        if (uMsg == WM_KEYDOWN && box && box->onKeyDown) box->onKeyDown(static_cast<int>(wParam), ShiftFlags());
-    } catch (...) {
-        // The box still gets its message.
-    }
+    // Installed on the panes' text boxes only. A failing handler is skipped:
+    // the box still gets its message.
+    auto* box = static_cast<EditBox*>(Control::FromHandle(hWnd));
+    if (uMsg == WM_VSCROLL && box && box->onScroll) Tried(box->onScroll);
+    if (uMsg == WM_KEYDOWN && box && box->onKeyDown)
+        Tried([&] { box->onKeyDown(static_cast<int>(wParam), ShiftFlags()); });
     return CallOldWndProc(hWnd, uMsg, wParam, lParam);
 }
 
@@ -48,11 +47,9 @@ LRESULT CALLBACK ListboxWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPar
     auto* list = static_cast<ListBox*>(Control::FromHandle(hWnd));  // installed on the result lists only
     const int top = list ? list->TopIndex() : 0;
     const LRESULT result = CallOldWndProc(hWnd, uMsg, wParam, lParam);
-    try {
-        if (list && list->TopIndex() != top && list->onScroll) list->onScroll();
-    } catch (...) {
-        // The scroll stands; only the other list stays where it was.
-    }
+    // A failing handler leaves the scroll standing; only the other list stays
+    // where it was.
+    if (list && list->TopIndex() != top && list->onScroll) Tried(list->onScroll);
     return result;
 }
 
