@@ -16,15 +16,22 @@ struct Folder {
 };
 constexpr std::size_t kNoParent = static_cast<std::size_t>(-1);
 
-// The folders above `path` by its spelling: "C:\a\b" gives "C:\a" and "C:\".
-std::vector<std::string> FoldersAbove(std::string path) {
+// No real tree is this deep; the climb stops here should a reader never
+// find the root.
+constexpr std::size_t kDeepestClimb = 256;
+
+// The folders above `path`, climbed through the reader's parents up to the
+// folder that is its own parent. The spelling shows none above "top", and
+// above a top folder that is a link it shows the link's folders, not those of
+// where it leads.
+std::vector<std::string> FoldersAbove(const std::string& path, FolderReader& reader) {
     std::vector<std::string> above;
-    while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
-    for (auto cut = path.find_last_of("\\/"); cut != std::string::npos; cut = path.find_last_of("\\/")) {
-        const bool top = cut == path.find_first_of("\\/");
-        path.resize(top ? cut + 1 : cut);
-        above.push_back(path);
-        if (top) break;
+    while (above.size() < kDeepestClimb) {
+        const std::string& below = above.empty() ? path : above.back();
+        std::string parent = reader.Parent(below);
+        const auto same = reader.SameFolder(parent, below);
+        if (!same || *same) break;
+        above.push_back(std::move(parent));
     }
     return above;
 }
@@ -52,14 +59,15 @@ bool LeadsBackUp(const std::vector<Folder>& folders, std::size_t holder, const s
 // The tree is walked with a stack of pending folders rather than recursion, in
 // the same order: a folder's own entries first, then each of its subfolders
 // in the order found, each with its whole subtree. The depth is bounded only
-// by memory.
+// by memory. The folders above are climbed at the first link, so that a tree
+// without links costs no more than its listing.
 std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
                            const std::function<bool()>& includeSubfolders, FolderReader& reader) {
     std::string text;
     Consent consent = Consent::NotAsked;
     std::vector<Folder> folders{{path, ListingPrefix(path, rootPath), kNoParent}};
     std::vector<std::size_t> pending{0};
-    const std::vector<std::string> above = FoldersAbove(path);
+    std::optional<std::vector<std::string>> above;
     while (!pending.empty()) {
         const std::size_t current = pending.back();
         pending.pop_back();
@@ -80,7 +88,8 @@ std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
             if (asks && consent == Consent::NotAsked) consent = includeSubfolders() ? Consent::Yes : Consent::No;
             if (asks && consent != Consent::Yes) continue;
             std::string child = reader.Child(folders[current].path, entry.name);
-            if (entry.link && LeadsBackUp(folders, current, child, above, reader)) continue;
+            if (entry.link && !above) above = FoldersAbove(path, reader);
+            if (entry.link && LeadsBackUp(folders, current, child, *above, reader)) continue;
             subfolders.push_back(folders.size());
             folders.push_back({std::move(child), (prefix.empty() ? "\\" : prefix) + entry.name + "\\", current});
         }

@@ -31,6 +31,9 @@ public:
     // Whether two paths lead to the same folder; nothing when either cannot
     // be told.
     virtual std::optional<bool> SameFolder(const std::string& a, const std::string& b) = 0;
+    // The folder holding `folder`, as the system's ".." finds it: where ".."
+    // is taken after links, the one holding where a link leads.
+    virtual std::string Parent(const std::string& folder) { return Child(folder, ".."); }
 
 protected:
     ~FolderReader() = default;

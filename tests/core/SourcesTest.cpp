@@ -77,11 +77,14 @@ TEST(ItemCount, IgnoresLineEndsAtTheEndAndEmptyLinesBetweenItems) {
 
 // Folders by path, each with its entries; a link leads to the folder that
 // its name names after a "~", and one whose name ends in "?" cannot be told.
+// A path not under the root "r" is in the current folder "r\c"; ".." climbs
+// from where a link leads, as the system's does, and stays at the root.
 struct FakeFolders : FolderReader {
     std::map<std::string, std::vector<FolderEntry>> folders;
     std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) override {
-        if (!folders.count(Target(folder))) return std::nullopt;
-        return folders[Target(folder)];
+        for (const auto& [path, entries] : folders)
+            if (Target(path) == Target(folder)) return entries;
+        return std::nullopt;
     }
     std::string Child(const std::string& folder, const std::string& name) override { return folder + "\\" + name; }
     std::optional<bool> SameFolder(const std::string& a, const std::string& b) override {
@@ -90,8 +93,14 @@ struct FakeFolders : FolderReader {
     }
     static std::string Target(std::string path) {
         if (path.back() == '?') path.pop_back();
-        const auto link = path.rfind('~');
-        return link == std::string::npos ? path : path.substr(link + 1);
+        path.erase(0, path.rfind('~') + 1);  // npos + 1 erases nothing
+        if (path[0] != 'r') path = "r\\c\\" + path;
+        for (std::size_t up; (up = path.find("\\..")) != std::string::npos;) {
+            const std::size_t cut = up == 1 ? 1 : path.rfind('\\', up - 1);  // "r\.." is "r"
+            path.erase(cut, up + 3 - cut);
+        }
+        if (path.back() == '\\') path.pop_back();
+        return path;
     }
 };
 
@@ -128,6 +137,11 @@ TEST(WalkFolderTree, FollowsLinksUnlessTheyLeadBackUp) {
                   {"r\\s", {{"t", true}}},
                   {"r\\", {{"s", true}}}};
     EXPECT_EQ(WalkFolderTree("r\\s\\t", "", [] { return true; }, fs), "p~r\\s\\\r\nq~r\\\\\r\n");
+    // A relative path spells no folders above it, yet it has them.
+    fs.folders = {{"t", {{"up~t\\..", true, true}, {"root~r", true, true}, {"self~t", true, true}}},
+                  {"r\\c", {{"t", true}}},
+                  {"r", {{"c", true}}}};
+    EXPECT_EQ(WalkFolderTree("t", "", [] { return true; }, fs), "up~t\\..\\\r\nroot~r\\\r\nself~t\\\r\n");
 }
 
 }  // namespace

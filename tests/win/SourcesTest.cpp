@@ -223,14 +223,28 @@ TEST_F(FolderListing, ListsHiddenAndSystemFilesAndAsksOnlyAboutSubfolders) {
 }
 
 // A link to a sibling is listed like a folder of its own; a link back to an
-// ancestor, or above the top folder, gets its line but is not followed.
+// ancestor, or above the top folder, gets its line but is not followed, also
+// when the top folder is named relative to the current one.
 TEST_F(FolderListing, LinksAreFollowedUnlessTheyLeadBackUp) {
     if (!folder_.MakeFolderLink("top\\S\\U\\back", "..\\..") || !folder_.MakeFolderLink("top\\L", "S") ||
         !folder_.MakeFolderLink("top\\S\\up", "..\\.."))
         GTEST_SKIP() << "cannot make a folder link here";
-    EXPECT_EQ(Sorted(Listing(top_, IDYES)),
-              Sorted({"a.txt", "S\\", "b.txt", "L\\", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\U\\back\\",
-                      "\\S\\up\\", "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt", "\\L\\U\\back\\", "\\L\\up\\"}));
+    const Lines lines = Sorted({"a.txt", "S\\", "b.txt", "L\\", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt",
+                                "\\S\\U\\back\\", "\\S\\up\\", "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt",
+                                "\\L\\U\\back\\", "\\L\\up\\"});
+    EXPECT_EQ(Sorted(Listing(top_, IDYES)), lines);
+    SetCurrentDirectoryA(folder_.Path().c_str());
+    EXPECT_EQ(Sorted(Listing("top", IDYES)), lines);
+}
+
+// A full path too long to climb by adding "..\" to it still has the drive's
+// root above it.
+TEST_F(FolderListing, LinksAboveALongTopFolderAreNotFollowed) {
+    const std::string deep(249 - folder_.Path().size(), 'd');
+    std::string root;  // one ".." for each backslash of the link's folder
+    for (char c : folder_.MakeFolder(deep)) root += c == '\\' ? "..\\" : "";
+    if (!folder_.MakeFolderLink(deep + "\\root", root)) GTEST_SKIP() << "cannot make a folder link here";
+    EXPECT_EQ(Listing(folder_.Path() + "\\" + deep, IDYES), Lines{"root\\"});
 }
 
 // A folder whose name the code page cannot spell cannot be read by that

@@ -1,5 +1,7 @@
 #include "sources/win32/FolderListing.h"
 
+#include <iterator>
+
 #include "compare/TextRoutines.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/Handles.h"
@@ -37,6 +39,16 @@ std::optional<bool> WindowsFolderReader::SameFolder(const std::string& a, const 
     const auto first = IdentifyFolder(a), second = IdentifyFolder(b);
     if (!first || !second) return std::nullopt;
     return !(*first < *second) && !(*second < *first);
+}
+
+// Windows takes "a\.." by its spelling anyway, so the full path names the
+// same folder; it keeps a long climb within MAX_PATH, which the ANSI calls
+// would refuse.
+std::string WindowsFolderReader::Parent(const std::string& folder) {
+    const std::string up = Child(folder, "..");
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(up.c_str(), static_cast<DWORD>(std::size(full)), full, nullptr);
+    return length > 0 && length < std::size(full) ? std::string(full, length) : up;
 }
 
 std::string ListFolderTree(const std::string& path, const std::string& rootPath,

@@ -14,6 +14,7 @@ public:
     std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) override;
     std::string Child(const std::string& folder, const std::string& name) override;
     std::optional<bool> SameFolder(const std::string& a, const std::string& b) override;
+    std::string Parent(const std::string& folder) override;
 };
 
 // WalkFolderTree through Windows' file API.
