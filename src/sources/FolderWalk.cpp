@@ -62,7 +62,8 @@ bool LeadsBackUp(const std::vector<Folder>& folders, std::size_t holder, const s
 // by memory. The folders above are climbed at the first link, so that a tree
 // without links costs no more than its listing.
 std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
-                           const std::function<bool()>& includeSubfolders, FolderReader& reader) {
+                           const std::function<bool()>& includeSubfolders, FolderReader& reader,
+                           std::string_view lineEnd) {
     std::string text;
     Consent consent = Consent::NotAsked;
     std::vector<Folder> folders{{path, ListingPrefix(path, rootPath), kNoParent}};
@@ -80,11 +81,9 @@ std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
             const std::string& prefix = folders[current].prefix;
             text += prefix;
             text += entry.name;
-            if (!entry.folder) {
-                text += "\r\n";
-                continue;
-            }
-            text += "\\\r\n";
+            if (entry.folder) text += '\\';
+            text += lineEnd;
+            if (!entry.folder) continue;
             if (asks && consent == Consent::NotAsked) consent = includeSubfolders() ? Consent::Yes : Consent::No;
             if (asks && consent != Consent::Yes) continue;
             std::string child = reader.Child(folders[current].path, entry.name);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -39,11 +40,12 @@ protected:
     ~FolderReader() = default;
 };
 
-// The listing lines of `path` (each ending in CR LF), written relative to
+// The listing lines of `path`, each ending in `lineEnd`, written relative to
 // `rootPath` or, when that is empty, to `path` itself. When `rootPath` is
 // empty, `includeSubfolders` is asked once, at the first subfolder, whether
 // to go below the top folder; otherwise the whole tree is listed.
 std::string WalkFolderTree(const std::string& path, const std::string& rootPath,
-                           const std::function<bool()>& includeSubfolders, FolderReader& reader);
+                           const std::function<bool()>& includeSubfolders, FolderReader& reader,
+                           std::string_view lineEnd = "\r\n");
 
 }  // namespace quorvex

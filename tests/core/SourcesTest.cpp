@@ -119,6 +119,9 @@ TEST(WalkFolderTree, ListsEachFolderBeforeWhatIsBelowItAndAsksOnceAtTheFirstSubf
     EXPECT_EQ(WalkFolderTree("t\\S", "t", [&] { return asked = "asked", false; }, fs),
               "\\S\\b\r\n\\S\\V\\\r\n\\S\\U\\\r\n\\S\\U\\c\r\n");
     EXPECT_EQ(WalkFolderTree("t\\S\\U", "", [&] { return asked = "asked", false; }, fs), "c\r\n");
+    const char zeroEnded[] = "\\S\\b\0\\S\\V\\\0\\S\\U\\\0\\S\\U\\c";  // and the zero after it
+    EXPECT_EQ(WalkFolderTree("t\\S", "t", [] { return false; }, fs, std::string_view("\0", 1)),
+              std::string(zeroEnded, sizeof zeroEnded));
     EXPECT_EQ(WalkFolderTree("missing", "", [] { return true; }, fs), "");
     EXPECT_EQ(asked, "");
 }
