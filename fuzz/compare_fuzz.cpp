@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,20 +24,24 @@ using Items = std::vector<std::string>;
 // Lines of the text, ended as the options say (a lone CR or LF otherwise
 // staying inside its item), trimmed if asked.
 Items Normalised(std::string_view text, const quorvex::CompareOptions& options) {
+    using quorvex::ItemEnd;
     Items items;
     std::string item;
-    bool any = false;
-    for (std::size_t i = 0; i < text.size(); ++i, any = true) {
+    bool ended = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
-        if (!crLf && !(options.anyLineEnd && (text[i] == '\r' || text[i] == '\n'))) {
+        const bool lineEnd = text[i] == '\r' || text[i] == '\n';
+        ended = options.itemEnd == ItemEnd::Nul ? text[i] == '\0'
+                : options.itemEnd == ItemEnd::AnyLineEnd ? lineEnd : crLf;
+        if (!ended) {
             item += text[i];
             continue;
         }
         items.push_back(item);
         item.clear();
-        i += crLf;
+        i += crLf && options.itemEnd != ItemEnd::Nul;
     }
-    if (any) items.push_back(item);
+    if (!text.empty() && (!ended || options.endAddsItem)) items.push_back(item);
     for (auto& kept : items)
         if (options.trim) kept = std::string(quorvex::TrimSpaces(kept));
     return items;
@@ -74,7 +80,13 @@ Items Kept(Items side, const Items& other, const quorvex::CompareOptions& option
     for (std::size_t i = 0; i < side.size(); ++i)
         if (found[i] != (options.mode == CompareMode::Similarities)) side[i].clear();
     std::vector<std::string_view> views(side.begin(), side.end());
-    if (options.sort) quorvex::QuickSort(views, 0, static_cast<std::ptrdiff_t>(views.size()) - 1);
+    if (options.sort && options.sortTiesByBytes)
+        std::sort(views.begin(), views.end(), [](std::string_view a, std::string_view b) {
+            const int order = quorvex::CompareIgnoringCase(a, b);
+            return order != 0 ? order < 0 : a < b;
+        });
+    else if (options.sort)
+        quorvex::QuickSort(views, 0, static_cast<std::ptrdiff_t>(views.size()) - 1);
     Items kept;
     for (const auto view : views)
         if (!view.empty()) kept.emplace_back(view);
@@ -90,14 +102,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         .caseRule = (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
         .sort = (data[0] & 4) != 0,
         .trim = (data[0] & 8) == 0,
-        .anyLineEnd = (data[1] & 1) != 0,
+        .itemEnd = (data[1] & 1) ? quorvex::ItemEnd::AnyLineEnd
+                   : (data[1] & 2) ? quorvex::ItemEnd::Nul
+                                   : quorvex::ItemEnd::CrLf,
+        .endAddsItem = (data[1] & 4) == 0,
         .names = (data[0] & 16)   ? quorvex::NameRule::Always
                  : (data[0] & 32) ? quorvex::NameRule::Never
                                   : quorvex::NameRule::Auto,
-        .pair = (data[0] & 64) != 0};
+        .folderNames = (data[1] & 8) != 0,
+        .pair = (data[0] & 64) != 0,
+        .sortTiesByBytes = (data[1] & 16) != 0};
     if (data[0] & 128) options.fold = OwnFold;
     const std::string_view input(reinterpret_cast<const char*>(data + 2), size - 2);
-    const std::size_t split = input.find('\0');
+    // Left and right are apart at the first byte 0xFF when zero bytes end
+    // items, at the first zero byte otherwise.
+    const std::size_t split = input.find(options.itemEnd == quorvex::ItemEnd::Nul ? '\xFF' : '\0');
     const std::string_view leftText = input.substr(0, split);
     const std::string_view rightText = split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
     const auto result = quorvex::CompareLists(leftText, rightText, options);
@@ -112,9 +131,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             pathMode = pathMode && k < left.size() && left[k].rfind('\\', 0) != 0;
     }
     const char* separators = options.names == quorvex::NameRule::Always ? "\\/" : "\\";
+    // A folder's line, ending in a separator, keeps its last name with it
+    // when asked.
+    const auto name = [&](const std::string& item) {
+        std::string stem = item;
+        const bool folder = options.folderNames && !stem.empty() && std::strchr(separators, stem.back());
+        if (folder) stem.pop_back();
+        std::string named = stem.substr(stem.find_last_of(separators) + 1);
+        return folder && item.size() > 1 ? named + item.back() : folder ? item : named;
+    };
     if (pathMode) {
-        for (auto& item : left) item = item.substr(item.find_last_of(separators) + 1);
-        for (auto& item : right) item = item.substr(item.find_last_of(separators) + 1);
+        for (auto& item : left) item = name(item);
+        for (auto& item : right) item = name(item);
     }
     const Items expectedLeft = Kept(left, right, options), expectedRight = Kept(right, left, options);
     if (Items(result.left.begin(), result.left.end()) != expectedLeft ||

@@ -59,7 +59,7 @@ int Run(const std::vector<std::string>& arguments, System& system) {
     for (int side = 0; side < 2; ++side)
         if (!(texts[side] = ReadInput(options.inputs[side], options.recursive, system))) return kTrouble;
     CompareOptions compare = options.compare;
-    compare.anyLineEnd = true;
+    compare.itemEnd = ItemEnd::AnyLineEnd;
     if (options.encoding == Options::Encoding::Utf8)
         compare.fold = [&system](std::string_view item, std::string& folded) { system.FoldCase(item, folded); };
     const CompareResult result = CompareLists(*texts[0], *texts[1], compare);

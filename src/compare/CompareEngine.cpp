@@ -17,9 +17,9 @@ namespace {
 
 using Items = std::vector<std::string_view>;
 
-Items NormalisedItems(std::string_view text, bool trim, bool anyLineEnd) {
-    Items items = anyLineEnd ? SplitAtLineEnds(text) : SplitAtCrLf(text);
-    if (trim)
+Items NormalisedItems(std::string_view text, const CompareOptions& options) {
+    Items items = SplitItems(text, options.itemEnd, options.endAddsItem);
+    if (options.trim)
         for (auto& item : items) item = TrimSpaces(item);
     return items;
 }
@@ -30,13 +30,10 @@ Items NormalisedItems(std::string_view text, bool trim, bool anyLineEnd) {
 // folder listing) or a right list longer than the left turns path mode off.
 bool PathModeApplies(const Items& left, std::size_t rightCount, NameRule names) {
     if (names != NameRule::Auto) return names == NameRule::Always;
-    for (const auto item : left)
-        if (item.find('\\') == std::string_view::npos) return false;
-    for (std::size_t k = 0; k < rightCount; ++k) {
-        if (k >= left.size()) return false;
-        if (!left[k].empty() && left[k].front() == '\\') return false;
-    }
-    return true;
+    PathModeCheck check;
+    for (const auto item : left) check.Left(item);
+    for (std::size_t k = 0; k < rightCount; ++k) check.Right();
+    return check.Applies();
 }
 
 // The text that items are matched by: the pane text under the exact rule, a
@@ -109,9 +106,9 @@ void PairFirstOccurrences(const std::vector<std::uint32_t>& leftFirst, const std
 // Without sorting, the kept items go straight to the result. A sort sees the
 // removed items too, as empty ones: the order it gives equal items depends on
 // every element it moves.
-Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, bool sort) {
+Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, const CompareOptions& options) {
     const char keep = keepFound ? 1 : 0;
-    if (sort) return SortedKept(items, found, keep);
+    if (options.sort) return SortedKept(items, found, keep, options.sortTiesByBytes);
     Items shown;
     shown.reserve(items.size());
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -121,9 +118,16 @@ Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, 
 
 }  // namespace
 
+std::string_view NameOfItem(std::string_view item, NameRule names, bool folderNames) {
+    const std::string_view separators = names == NameRule::Always ? "\\/" : "\\";
+    const std::size_t last = folderNames && item.size() > 1 ? item.size() - 2 : std::string_view::npos;
+    if (folderNames && item.size() < 2) return item;
+    return item.substr(item.find_last_of(separators, last) + 1);
+}
+
 CompareResult CompareLists(std::string_view leftText, std::string_view rightText, const CompareOptions& options) {
     // Below this a second thread costs more than it saves.
-    const bool large = leftText.size() + rightText.size() > 256 * 1024;
+    const bool large = options.twoThreads && leftText.size() + rightText.size() > 256 * 1024;
     const auto eachSide = [large](const std::function<void(int)>& work) {
         if (large) return ForBothSides(work);
         work(0);
@@ -134,17 +138,16 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     Items items[2];
     std::string folded[2];
     eachSide([&](int side) {
-        items[side] = NormalisedItems(texts[side], options.trim, options.anyLineEnd);
+        items[side] = NormalisedItems(texts[side], options);
         if (!ownKeys) folded[side] = KeyText(texts[side], options.caseRule);
     });
     const bool pathMode = PathModeApplies(items[0], items[1].size(), options.names);
-    const std::string_view separators = options.names == NameRule::Always ? "\\/" : "\\";
     Items foldedItems[2];
     bool inPlace[2] = {false, false};
     std::vector<std::uint32_t> hashes[2];
     eachSide([&](int side) {
         if (pathMode)
-            for (auto& item : items[side]) item = item.substr(item.find_last_of(separators) + 1);
+            for (auto& item : items[side]) item = NameOfItem(item, options.names, options.folderNames);
         if (!ownKeys) return;
         auto keyText = FoldedInPlace(texts[side], items[side], options.fold);
         inPlace[side] = keyText.has_value();
@@ -194,7 +197,7 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     for (const auto item : items[0]) result.heldLeft += !item.empty();
     for (const auto item : items[1]) result.heldRight += !item.empty();
     eachSide([&](int side) {
-        (side == 0 ? result.left : result.right) = Shown(items[side], found[side], keepFound, options.sort);
+        (side == 0 ? result.left : result.right) = Shown(items[side], found[side], keepFound, options);
     });
     return result;
 }

@@ -110,12 +110,21 @@ std::vector<std::string_view> ByQuickSortOfTexts(const KeptItems& kept) {
     return list;
 }
 
+std::vector<std::string_view> ByKeyThenBytesOfTexts(const KeptItems& kept) {
+    std::vector<std::string_view> list;
+    for (std::size_t i = 0; i < kept.size(); ++i)
+        if (!kept[i].empty()) list.push_back(kept[i]);
+    std::sort(list.begin(), list.end(), ByKeyThenBytes);
+    return list;
+}
+
 }  // namespace
 
 std::vector<std::string_view> SortedKept(const std::vector<std::string_view>& items, const std::vector<char>& marks,
-                                         char keep) {
+                                         char keep, bool tiesByBytes) {
     const KeptItems list(items, marks, keep);
-    if (!SortKeysAgree() || list.size() >= UINT32_MAX) return ByQuickSortOfTexts(list);
+    const auto byTexts = [&] { return tiesByBytes ? ByKeyThenBytesOfTexts(list) : ByQuickSortOfTexts(list); };
+    if (!SortKeysAgree() || list.size() >= UINT32_MAX) return byTexts();
     std::string keys;
     std::vector<Keyed> sorted;
     std::size_t textBytes = 0, count = 0;
@@ -128,13 +137,22 @@ std::vector<std::string_view> SortedKept(const std::vector<std::string_view>& it
     for (std::size_t i = 0; i < list.size(); ++i) {
         if (list[i].empty()) continue;
         const std::size_t offset = keys.size();
-        if (!AppendSortKey(list[i], keys) || keys.size() > UINT32_MAX) return ByQuickSortOfTexts(list);
+        if (!AppendSortKey(list[i], keys) || keys.size() > UINT32_MAX) return byTexts();
         sorted.push_back({0, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(keys.size() - offset),
                           static_cast<std::uint32_t>(i)});
     }
     const KeyOrder order(keys, CommonPrefix(keys, sorted));
     for (Keyed& k : sorted) order.SetHead(k);
     SortByHeads(sorted, order);
+    if (tiesByBytes) {
+        for (auto run = sorted.begin(); run != sorted.end();) {
+            const auto end = std::find_if(run + 1, sorted.end(), [&](const Keyed& k) { return order(*run, k); });
+            if (end - run > 1)
+                std::sort(run, end, [&](const Keyed& a, const Keyed& b) { return list[a.item] < list[b.item]; });
+            run = end;
+        }
+        return NonEmpty(list, sorted);
+    }
     const auto readsDifferently = [&](const Keyed& a, const Keyed& b) {
         return !order(a, b) && list[a.item] != list[b.item];
     };

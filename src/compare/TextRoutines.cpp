@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace quorvex {
 
@@ -46,42 +47,58 @@ short LeadingNumber16(std::string_view text) {
     return rounded < -32768 || rounded > 32767 ? 0 : static_cast<short>(rounded);
 }
 
-std::vector<std::string_view> SplitAtCrLf(std::string_view text) {
-    std::vector<std::string_view> items;
-    if (text.empty()) return items;
-    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* start = begin;
-    const char* scan = begin;
-    while (scan < end) {
-        const auto* cr = static_cast<const char*>(std::memchr(scan, '\r', static_cast<size_t>(end - scan)));
-        if (cr == nullptr) break;
-        if (cr + 1 < end && cr[1] == '\n') {
-            items.emplace_back(start, static_cast<size_t>(cr - start));
-            start = cr + 2;
-            scan = start;
-        } else {
-            scan = cr + 1;  // a lone CR stays inside its item
+namespace {
+
+// The first separator at or after `from`: where it begins and its length
+// (0 at the end of the text). Each memchr runs on from the last hit of its
+// byte, so a pass over the text scans it about once whatever its line ends.
+class Separators {
+public:
+    Separators(std::string_view text, ItemEnd end) : text_(text), end_(end) {}
+    std::pair<std::size_t, std::size_t> Next(std::size_t from) {
+        if (end_ == ItemEnd::Nul) {
+            const std::size_t at = Find('\0', from, nul_);
+            return {at, at < text_.size() ? std::size_t{1} : std::size_t{0}};
+        }
+        for (;;) {
+            const std::size_t lf = Find('\n', from, lf_), cr = Find('\r', from, cr_);
+            if (cr >= text_.size() && lf >= text_.size()) return {text_.size(), 0};
+            const bool crLf = cr + 1 == lf && lf < text_.size();
+            if (end_ == ItemEnd::AnyLineEnd) return {lf < cr ? lf : cr, lf < cr || !crLf ? std::size_t{1} : std::size_t{2}};
+            if (crLf) return {cr, 2};
+            if (cr >= text_.size()) return {text_.size(), 0};
+            from = cr + 1;  // a lone CR stays inside its item
         }
     }
-    items.emplace_back(start, static_cast<size_t>(end - start));
-    return items;
-}
 
-std::vector<std::string_view> SplitAtLineEnds(std::string_view text) {
+private:
+    // The next `byte` at or after `from`, through `cache`, the last hit.
+    std::size_t Find(char byte, std::size_t from, std::size_t& cache) {
+        if (cache != kUnknown && cache >= from) return cache;
+        const void* hit = std::memchr(text_.data() + from, byte, text_.size() - from);
+        cache = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - text_.data()) : text_.size();
+        return cache;
+    }
+    static constexpr std::size_t kUnknown = static_cast<std::size_t>(-1);
+    std::string_view text_;
+    ItemEnd end_;
+    std::size_t lf_ = kUnknown, cr_ = kUnknown, nul_ = kUnknown;
+};
+
+}  // namespace
+
+std::vector<std::string_view> SplitItems(std::string_view text, ItemEnd end, bool endAddsItem) {
     std::vector<std::string_view> items;
     if (text.empty()) return items;
-    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    Separators separators(text, end);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != '\n' && c != '\r') continue;
-        items.push_back(text.substr(start, i - start));
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        start = i + 1;
+    for (;;) {
+        const auto [at, length] = separators.Next(start);
+        if (length == 0) break;
+        items.push_back(text.substr(start, at - start));
+        start = at + length;
     }
-    items.push_back(text.substr(start));
+    if (start < text.size() || endAddsItem) items.push_back(text.substr(start));
     return items;
 }
 

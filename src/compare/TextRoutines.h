@@ -28,11 +28,20 @@ std::string_view StripNulls(std::string_view text);
 // outside -32768 to 32767, reads as 0.
 short LeadingNumber16(std::string_view text);
 
-// Splits at CR LF only. The empty text has no items; a text ending in CR LF
-// has an empty last item. The views point into `text`.
-std::vector<std::string_view> SplitAtCrLf(std::string_view text);
+// What ends one item of a list and begins the next.
+enum class ItemEnd {
+    CrLf,        // CR LF only, as in a pane: a lone CR or LF stays inside its item
+    AnyLineEnd,  // LF, CR LF or a lone CR
+    Nul,         // a zero byte; line ends stay inside items
+};
 
-// Splits at any line end: LF, CR LF or a lone CR; otherwise as SplitAtCrLf.
-std::vector<std::string_view> SplitAtLineEnds(std::string_view text);
+// Splits `text` into its items. The empty text has no items. A text that ends
+// with a separator has an empty last item when `endAddsItem`, as a pane's
+// text has; otherwise that separator only ends the last item. The views
+// point into `text`.
+std::vector<std::string_view> SplitItems(std::string_view text, ItemEnd end, bool endAddsItem = true);
+
+// Splits at CR LF only, as a pane's text is split.
+inline std::vector<std::string_view> SplitAtCrLf(std::string_view text) { return SplitItems(text, ItemEnd::CrLf); }
 
 }  // namespace quorvex

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <exception>
+#include <vector>
 
 #include "compare/BothSides.h"
 #include "platform/win32/Handles.h"
@@ -9,36 +10,38 @@
 namespace quorvex {
 namespace {
 
-struct RightSide {
-    const std::function<void(int)>* work;
+struct Piece {
+    const std::function<void(unsigned)>* work;
+    unsigned index;
     std::exception_ptr failure;
 };
 
-DWORD WINAPI RunRightSide(LPVOID parameter) {
-    auto* side = static_cast<RightSide*>(parameter);
+DWORD WINAPI RunPiece(LPVOID parameter) {
+    auto* piece = static_cast<Piece*>(parameter);
     try {
-        (*side->work)(1);
+        (*piece->work)(piece->index);
     } catch (...) {
-        side->failure = std::current_exception();
+        piece->failure = std::current_exception();
     }
     return 0;
 }
 
 }  // namespace
 
-void ForBothSides(const std::function<void(int side)>& work) {
-    RightSide right{&work, nullptr};
-    DWORD id = 0;
-    const UniqueThread thread(CreateThread(nullptr, 0, RunRightSide, &right, 0, &id));
-    if (!thread) RunRightSide(&right);  // no second thread: the right side runs first, on this one
-    try {
-        work(0);
-    } catch (...) {
-        if (thread) WaitForSingleObject(thread.get(), INFINITE);
-        throw;
+void OnThreads(unsigned count, const std::function<void(unsigned index)>& work) {
+    std::vector<Piece> pieces(count);
+    std::vector<UniqueThread> threads(count);
+    for (unsigned index = 0; index < count; ++index) pieces[index] = {&work, index, nullptr};
+    for (unsigned index = 1; index < count; ++index) {
+        DWORD id = 0;
+        threads[index] = UniqueThread(CreateThread(nullptr, 0, RunPiece, &pieces[index], 0, &id));
+        if (!threads[index]) RunPiece(&pieces[index]);  // no thread to be had: this one does the work
     }
-    if (thread) WaitForSingleObject(thread.get(), INFINITE);
-    if (right.failure) std::rethrow_exception(right.failure);
+    RunPiece(&pieces[0]);
+    for (const auto& thread : threads)
+        if (thread) WaitForSingleObject(thread.get(), INFINITE);
+    for (const auto& piece : pieces)
+        if (piece.failure) std::rethrow_exception(piece.failure);
 }
 
 }  // namespace quorvex
