@@ -61,12 +61,14 @@ public:
             return {at, at < text_.size() ? std::size_t{1} : std::size_t{0}};
         }
         for (;;) {
-            const std::size_t lf = Find('\n', from, lf_), cr = Find('\r', from, cr_);
-            if (cr >= text_.size() && lf >= text_.size()) return {text_.size(), 0};
-            const bool crLf = cr + 1 == lf && lf < text_.size();
-            if (end_ == ItemEnd::AnyLineEnd) return {lf < cr ? lf : cr, lf < cr || !crLf ? std::size_t{1} : std::size_t{2}};
-            if (crLf) return {cr, 2};
+            const std::size_t cr = Find('\r', from, cr_);
+            if (end_ == ItemEnd::AnyLineEnd) {
+                const std::size_t lf = Find('\n', from, lf_);
+                if (lf < cr) return {lf, 1};
+            }
             if (cr >= text_.size()) return {text_.size(), 0};
+            if (cr + 1 < text_.size() && text_[cr + 1] == '\n') return {cr, 2};
+            if (end_ == ItemEnd::AnyLineEnd) return {cr, 1};
             from = cr + 1;  // a lone CR stays inside its item
         }
     }
@@ -90,6 +92,9 @@ private:
 std::vector<std::string_view> SplitItems(std::string_view text, ItemEnd end, bool endAddsItem) {
     std::vector<std::string_view> items;
     if (text.empty()) return items;
+    // Room for every item at once: grown as it goes, the array would take
+    // fresh memory several times over, which costs more than this count.
+    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), end == ItemEnd::Nul ? '\0' : '\n')) + 1);
     Separators separators(text, end);
     std::size_t start = 0;
     for (;;) {
