@@ -11,7 +11,7 @@ set(QUORVEX_CORE_SOURCES
   src/cli/Utf8.cpp
   src/compare/CompareCommands.cpp
   src/compare/CompareEngine.cpp
-  src/compare/ItemSet.cpp
+  src/compare/KeyMatching.cpp
   src/compare/SortedResult.cpp
   src/compare/TextRoutines.cpp
   src/platform/DialogText.cpp

@@ -8,7 +8,7 @@
 
 #include "compare/BothSides.h"
 #include "compare/Collation.h"
-#include "compare/ItemSet.h"
+#include "compare/KeyMatching.h"
 #include "compare/SortedResult.h"
 #include "compare/TextRoutines.h"
 
@@ -91,7 +91,7 @@ void PairFirstOccurrences(const std::vector<std::uint32_t>& leftFirst, const std
     for (const auto first : leftFirst) ++unpaired[first];
     for (std::size_t j = 0; j < rightFoundAt.size(); ++j) {
         const auto first = rightFoundAt[j];
-        if (first == ItemSet::kNone || unpaired[first] == 0) continue;
+        if (first == kNoItem || unpaired[first] == 0) continue;
         --unpaired[first];
         ++pairs[first];
         found[1][j] = 1;
@@ -103,17 +103,18 @@ void PairFirstOccurrences(const std::vector<std::uint32_t>& leftFirst, const std
     }
 }
 
-// Without sorting, the kept items go straight to the result. A sort sees the
-// removed items too, as empty ones: the order it gives equal items depends on
-// every element it moves.
-Items Shown(const Items& items, const std::vector<char>& found, bool keepFound, const CompareOptions& options) {
+// Without sorting, the kept items go straight to the result, in the
+// items' own array: fresh memory costs a large list more than its use.
+// A sort sees the removed items too, as empty ones: the order it gives equal
+// items depends on every element it moves.
+Items Shown(Items& items, const std::vector<char>& found, bool keepFound, const CompareOptions& options) {
     const char keep = keepFound ? 1 : 0;
     if (options.sort) return SortedKept(items, found, keep, options.sortTiesByBytes);
-    Items shown;
-    shown.reserve(items.size());
+    std::size_t kept = 0;
     for (std::size_t i = 0; i < items.size(); ++i)
-        if (found[i] == keep && !items[i].empty()) shown.push_back(items[i]);
-    return shown;
+        if (found[i] == keep && !items[i].empty()) items[kept++] = items[i];
+    items.resize(kept);
+    return std::move(items);
 }
 
 }  // namespace
@@ -163,20 +164,17 @@ CompareResult CompareLists(std::string_view leftText, std::string_view rightText
     const KeyedItems keys[2] = {keyed(0), keyed(1)};
     eachSide([&](int side) { hashes[side] = KeyHashes(keys[side]); });
 
-    // The left keys as they stand before any removal are held in two half
-    // sets, one per thread. Each right item found marks the left item that
-    // holds its key, and a left item is found when the first left item with
-    // its key was marked.
-    std::vector<std::uint32_t> leftFirst(items[0].size()), rightFoundAt(items[1].size(), ItemSet::kNone);
-    eachSide([&](int half) {
-        ItemSet(keys[0], hashes[0], half, leftFirst).FindEach(keys[1], hashes[1], rightFoundAt);
-    });
+    // The left keys as they stand before any removal. Each right item found
+    // marks the left item that holds its key, and a left item is found when
+    // the first left item with its key was marked.
+    std::vector<std::uint32_t> leftFirst(items[0].size()), rightFoundAt(items[1].size(), kNoItem);
+    MatchKeys(keys[0], hashes[0], keys[1], hashes[1], leftFirst, rightFoundAt, eachSide);
     std::vector<char> found[2] = {std::vector<char>(items[0].size(), 0), std::vector<char>(items[1].size(), 0)};
     if (options.pair) {
         PairFirstOccurrences(leftFirst, rightFoundAt, found);
     } else {
         for (std::size_t j = 0; j < items[1].size(); ++j) {
-            if (rightFoundAt[j] == ItemSet::kNone) continue;
+            if (rightFoundAt[j] == kNoItem) continue;
             found[1][j] = 1;
             found[0][rightFoundAt[j]] = 1;
         }
