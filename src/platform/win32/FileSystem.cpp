@@ -111,18 +111,51 @@ bool PutInPlace(const char* newFile, const std::string& path, const std::string&
 
 }  // namespace
 
-bool WriteFileReplacing(const std::string& path, const std::string& content) {
+ReplacingFile::~ReplacingFile() {
+    if (!file_) return;
+    file_ = UniqueFile();
+    DeleteFileA(temporary_.c_str());
+}
+
+bool ReplacingFile::Open(const std::string& path) {
     // A rename can replace a read-only file that no write may change: Windows
-    // refuses that, Wine does not. The save fails either way.
+    // refuses that, Wine does not. It is refused here either way.
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
     const std::size_t slash = path.find_last_of("\\/");
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const std::string temporary = WriteNewFile(folder, "qvx", content);
-    if (temporary.empty()) return false;
-    if (PutInPlace(temporary.c_str(), path, folder)) return true;
-    DeleteFileA(temporary.c_str());
+    path_ = path;
+    folder_ = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    file_ = CreateTemporaryFile(folder_, "qvx", temporary_);
+    return static_cast<bool>(file_);
+}
+
+bool ReplacingFile::Write(const char* bytes, std::size_t size) {
+    for (std::size_t left = size; left > 0;) {
+        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
+        DWORD done = 0;
+        if (!WriteFile(file_.get(), bytes, chunk, &done, nullptr) || done != chunk) return false;
+        bytes += chunk;
+        left -= chunk;
+    }
+    return true;
+}
+
+bool ReplacingFile::Commit() {
+    if (!FlushFileBuffers(file_.get())) return false;
+    file_ = UniqueFile();
+    if (PutInPlace(temporary_.c_str(), path_, folder_)) return true;
+    const DWORD error = GetLastError();
+    DeleteFileA(temporary_.c_str());
+    SetLastError(error);
     return false;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& content) {
+    ReplacingFile file;
+    return file.Open(path) && file.Write(content.data(), content.size()) && file.Commit();
 }
 
 std::string WriteNewFile(const std::string& folder, const char* prefix, const std::string& content) {

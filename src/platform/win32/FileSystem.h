@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/win32/Handles.h"
+
 namespace quorvex {
 
 // True when `path` names an existing folder; false when it does not or its
@@ -31,6 +33,29 @@ struct ReadResult {
 // `most` is not read. A file that tells no length (a pipe, a device) is read
 // up to `unknownLengthLimit`.
 ReadResult ReadWholeFile(const std::string& path, std::uint64_t most, std::uint64_t unknownLengthLimit);
+
+// A new file beside `path`, written a piece at a time, that takes the place
+// of `path` in one step at Commit, so that a failure leaves the old file
+// whole; destroyed before, it is deleted. Each step is false with the
+// system's error (GetLastError) when it fails; a read-only target is
+// refused at Open.
+class ReplacingFile {
+public:
+    ReplacingFile() = default;
+    ReplacingFile(const ReplacingFile&) = delete;
+    ReplacingFile& operator=(const ReplacingFile&) = delete;
+    ~ReplacingFile();
+    bool Open(const std::string& path);
+    bool Write(const char* bytes, std::size_t size);
+    bool Commit();
+    // The new file's name until Commit: what a program ended by force
+    // leaves behind.
+    const std::string& TemporaryName() const { return temporary_; }
+
+private:
+    std::string path_, folder_, temporary_;
+    UniqueHandle<FileTraits> file_;
+};
 
 // Writes `content` to a new file beside `path` and then puts it in place of
 // `path` in one step, so that a failure leaves the old file whole.
