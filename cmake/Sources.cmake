@@ -4,10 +4,14 @@
 set(QUORVEX_CORE_SOURCES
   src/app/CommandLine.cpp
   src/app/QuorvexModel.cpp
+  src/cli/ChunkStore.cpp
   src/cli/Input.cpp
+  src/cli/Merging.cpp
   src/cli/Options.cpp
+  src/cli/Partitioned.cpp
   src/cli/Report.cpp
   src/cli/Run.cpp
+  src/cli/TextBlocks.cpp
   src/cli/Utf8.cpp
   src/compare/CompareCommands.cpp
   src/compare/CompareEngine.cpp
@@ -69,7 +73,8 @@ elseif(NOT QUORVEX_FUZZ)
   # quorvex-compare: the comparison from the command line.
   # Unicode's case folding comes from ICU here, large blocks from the kernel.
   find_package(ICU REQUIRED COMPONENTS uc)
-  add_executable(quorvex-compare src/cli/Main.cpp src/cli/icu/UnicodeCase.cpp src/cli/posix/LargeBlocks.cpp)
+  add_executable(quorvex-compare src/cli/posix/Main.cpp src/cli/StandardFolders.cpp src/cli/posix/Cleanup.cpp src/cli/posix/Files.cpp
+                 src/cli/posix/Memory.cpp src/cli/icu/UnicodeCase.cpp src/cli/posix/LargeBlocks.cpp)
   target_link_libraries(quorvex-compare PRIVATE quorvex_core ICU::uc)
   include(GNUInstallDirs)
   install(TARGETS quorvex-compare RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

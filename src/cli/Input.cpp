@@ -1,11 +1,12 @@
 #include "cli/Input.h"
 
-#include <cstdint>
+#include <algorithm>
 
 namespace quorvex::cli {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -25,35 +26,93 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
-    std::string out;
-    out.reserve(bytes.size());
-    const auto unit = [&](std::size_t i) {
-        const auto a = static_cast<unsigned char>(bytes[i]), b = static_cast<unsigned char>(bytes[i + 1]);
-        return static_cast<char32_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
-    };
-    std::size_t i = 0;
-    for (; i + 1 < bytes.size(); i += 2) {
-        const char32_t c = unit(i);
-        if (c >= 0xD800 && c < 0xDC00 && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 && unit(i + 2) < 0xE000) {
-            AppendUtf8(out, 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
-            i += 2;
-        } else {
-            AppendUtf8(out, c >= 0xD800 && c < 0xE000 ? kReplacement : c);
-        }
-    }
-    if (i < bytes.size()) AppendUtf8(out, kReplacement);  // an odd last byte
-    return out;
-}
+bool IsHigh(char32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
+bool IsLow(char32_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
 
 }  // namespace
 
+void TextDecoder::Decode(std::string_view bytes, std::string& text) {
+    if (form_ == Form::Unknown) {
+        // A mark is told by its first two or three bytes; most texts are
+        // told by their first.
+        const std::size_t taken = std::min(bytes.size(), 3 - start_.size());
+        start_.append(bytes.substr(0, taken));
+        bytes.remove_prefix(taken);
+        const std::string_view start(start_);
+        const bool utf16 = start.substr(0, 2) == "\xFF\xFE" || start.substr(0, 2) == "\xFE\xFF";
+        const bool mayBeMark = start.size() < 3 && (kUtf8Mark.substr(0, start.size()) == start ||
+                                                   start == "\xFF" || start == "\xFE");
+        if (!utf16 && mayBeMark) return;
+        form_ = utf16 ? (start[0] == '\xFE' ? Form::Utf16Be : Form::Utf16Le) : Form::AsItStands;
+        const std::string_view rest = start.substr(utf16 ? 2 : start == kUtf8Mark ? 3 : 0);
+        if (form_ == Form::AsItStands)
+            text.append(rest);
+        else
+            DecodeUtf16(rest, text);
+    }
+    if (form_ == Form::AsItStands)
+        text.append(bytes);
+    else
+        DecodeUtf16(bytes, text);
+}
+
+void TextDecoder::Finish(std::string& text) {
+    if (form_ == Form::Unknown) {
+        // Too short to be told by more bytes: a lone FF or FE, or part of a
+        // UTF-8 mark, stands as it is.
+        text.append(start_);
+        form_ = Form::AsItStands;
+    }
+    if (high_ != 0) AppendUtf8(text, kReplacement);
+    if (oddByte_ >= 0) AppendUtf8(text, kReplacement);
+    high_ = 0;
+    oddByte_ = -1;
+}
+
+void TextDecoder::DecodeUtf16(std::string_view bytes, std::string& text) {
+    const bool bigEndian = form_ == Form::Utf16Be;
+    const auto unit = [bigEndian](unsigned char a, unsigned char b) {
+        return static_cast<char32_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    std::size_t i = 0;
+    if (oddByte_ >= 0 && !bytes.empty()) {
+        Unit(unit(static_cast<unsigned char>(oddByte_), static_cast<unsigned char>(bytes[0])), text);
+        oddByte_ = -1;
+        i = 1;
+    }
+    for (; i + 1 < bytes.size(); i += 2)
+        Unit(unit(static_cast<unsigned char>(bytes[i]), static_cast<unsigned char>(bytes[i + 1])), text);
+    if (i < bytes.size()) oddByte_ = static_cast<unsigned char>(bytes[i]);
+}
+
+void TextDecoder::Unit(char32_t unit, std::string& text) {
+    if (high_ != 0) {
+        const char32_t high = high_;
+        high_ = 0;
+        if (IsLow(unit)) {
+            AppendUtf8(text, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
+            return;
+        }
+        AppendUtf8(text, kReplacement);
+    }
+    if (IsHigh(unit)) {
+        high_ = unit;
+        return;
+    }
+    AppendUtf8(text, IsLow(unit) ? kReplacement : unit);
+}
+
+// Most inputs have no mark: they are taken as they stand, with no copy.
 std::string DecodedText(std::string bytes) {
     const std::string_view view(bytes);
-    if (view.substr(0, 3) == "\xEF\xBB\xBF") return bytes.erase(0, 3);
-    if (view.substr(0, 2) == "\xFF\xFE" || view.substr(0, 2) == "\xFE\xFF")
-        return Utf16ToUtf8(view.substr(2), view[0] == '\xFE');
-    return bytes;
+    if (view.substr(0, 3) == kUtf8Mark) return bytes.erase(0, 3);
+    if (view.substr(0, 2) != "\xFF\xFE" && view.substr(0, 2) != "\xFE\xFF") return bytes;
+    std::string text;
+    text.reserve(bytes.size());
+    TextDecoder decoder;
+    decoder.Decode(view, text);
+    decoder.Finish(text);
+    return text;
 }
 
 }  // namespace quorvex::cli

@@ -6,9 +6,27 @@
 
 namespace quorvex::cli {
 
-// The bytes as text: a UTF-8 byte-order mark dropped, UTF-16 with its
-// byte-order mark made UTF-8 (what it cannot spell becomes U+FFFD), anything
-// else as it stands. Line ends are left to the comparison, which takes any.
+// The bytes as text, decoded as they come: a UTF-8 byte-order mark dropped,
+// UTF-16 with its byte-order mark made UTF-8 (what it cannot spell becomes
+// U+FFFD), anything else as it stands. Line ends are left to the comparison.
+class TextDecoder {
+public:
+    // Appends the text of the next bytes to `text`.
+    void Decode(std::string_view bytes, std::string& text);
+    // The input has ended: appends what a UTF-16 text cut short leaves.
+    void Finish(std::string& text);
+
+private:
+    enum class Form { Unknown, AsItStands, Utf16Le, Utf16Be };
+    void DecodeUtf16(std::string_view bytes, std::string& text);
+    void Unit(char32_t unit, std::string& text);
+    Form form_ = Form::Unknown;
+    std::string start_;     // the first bytes, until they tell the form
+    int oddByte_ = -1;      // a UTF-16 unit's first byte, waiting for its second
+    char32_t high_ = 0;     // a high surrogate, waiting for its low one
+};
+
+// A whole input's text, as TextDecoder makes it.
 std::string DecodedText(std::string bytes);
 
 }  // namespace quorvex::cli

@@ -3,16 +3,12 @@
 #include "cli/Utf8.h"
 
 namespace quorvex::cli {
-
-void AppendItemLines(std::string& lines, const std::vector<std::string_view>& items, std::string_view mark,
-                     std::string_view lineEnd) {
-    std::size_t size = lines.size();
-    for (const auto item : items) size += mark.size() + item.size() + lineEnd.size();
-    lines.reserve(size);
-    for (const auto item : items) lines.append(mark).append(item).append(lineEnd);
-}
-
 namespace {
+
+// Past this a destination's bytes are written out.
+constexpr std::size_t kBuffer = 1 << 16;
+
+constexpr const char* kSideNames[2] = {"left", "right"};
 
 void AppendJsonString(std::string& json, std::string_view text) {
     json += '"';
@@ -42,42 +38,97 @@ void AppendJsonString(std::string& json, std::string_view text) {
 
 }  // namespace
 
-std::string Printed(const CompareResult& result, const Options& options, std::string_view lineEnd) {
-    const std::vector<std::string_view>* kept[2] = {&result.left, &result.right};
-    const std::size_t held[2] = {result.heldLeft, result.heldRight};
-    const char* const names[2] = {"left", "right"};
-    const bool both = options.shown[0] && options.shown[1];
-    std::string text;
-    if (options.json) {
-        for (int side = 0; side < 2; ++side) {
-            if (!options.shown[side]) continue;
-            text.append(text.empty() ? "{\"" : ",\"").append(names[side]).append("\":{\"held\":");
-            text.append(std::to_string(held[side])).append(",\"kept\":[");
-            for (std::size_t i = 0; i < kept[side]->size(); ++i) {
-                if (i > 0) text += ',';
-                AppendJsonString(text, (*kept[side])[i]);
-            }
-            text += "]}";
-        }
-        return text.append("}").append(lineEnd);
+Report::Report(const Options& options, Output* standardOutput, std::array<Output*, 2> files,
+               std::string_view lineEnd)
+    : options_(options),
+      end_(options.compare.itemEnd == ItemEnd::Nul ? std::string_view("\0", 1) : lineEnd) {
+    printed_.output = standardOutput;
+    for (int side = 0; side < 2; ++side) files_[side].output = files[side];
+}
+
+bool Report::WantsItems(int side) const {
+    return (printed_.output && options_.shown[side] && !options_.count) || files_[side].output;
+}
+
+void Report::Flush(Sink& sink) {
+    if (sink.output == nullptr || sink.buffer.empty()) return;
+    if (&sink != &printed_) {
+        sink.output->Write(sink.buffer);
+        sink.buffer.clear();
+        return;
     }
-    for (int side = 0; side < 2; ++side) {
-        if (!options.shown[side]) continue;
-        if (options.count) {
-            text.append(names[side]).append("\t").append(std::to_string(held[side])).append("\t");
-            text.append(std::to_string(kept[side]->size())).append(lineEnd);
-        } else {
-            AppendItemLines(text, *kept[side], both ? (side == 0 ? "< " : "> ") : "", lineEnd);
-        }
+    try {
+        sink.output->Write(sink.buffer);
+        sink.buffer.clear();
+    } catch (const ClosedPipe&) {
+        // Nothing more to print; the files still get what is theirs.
+        if (!files_[0].output && !files_[1].output) throw;
+        closed_ = true;
+        sink.output = nullptr;
+        sink.buffer.clear();
     }
-    return text;
+}
+
+void Report::Print(std::string_view text) {
+    if (printed_.output == nullptr) return;
+    printed_.buffer.append(text);
+    if (printed_.buffer.size() >= kBuffer) Flush(printed_);
+}
+
+void Report::CloseJsonSide() {
+    if (!sideOpen_) return;
+    Print("]}");
+    sideOpen_ = false;
+}
+
+void Report::BeginSide(int side, std::uint64_t held, std::uint64_t kept) {
+    if (!options_.shown[side]) return;
+    const std::string name = kSideNames[side];
+    if (options_.json) {
+        CloseJsonSide();
+        Print(sidesPrinted_ == 0 ? "{\"" : ",\"");
+        Print(name + "\":{\"held\":" + std::to_string(held) + ",\"kept\":[");
+        sideOpen_ = true;
+        firstItem_ = true;
+    } else if (options_.count) {
+        Print(name + "\t" + std::to_string(held) + "\t" + std::to_string(kept));
+        Print(end_);
+    }
+    ++sidesPrinted_;
+}
+
+void Report::Item(int side, std::string_view item) {
+    if (Sink& file = files_[side]; file.output) {
+        file.buffer.append(item).append(end_);
+        if (file.buffer.size() >= kBuffer) Flush(file);
+    }
+    if (printed_.output == nullptr || !options_.shown[side] || options_.count) return;
+    if (options_.json) {
+        if (!firstItem_) printed_.buffer += ',';
+        firstItem_ = false;
+        AppendJsonString(printed_.buffer, item);
+    } else {
+        const bool both = options_.shown[0] && options_.shown[1];
+        if (both) printed_.buffer.append(side == 0 ? "< " : "> ");
+        printed_.buffer.append(item).append(end_);
+    }
+    if (printed_.buffer.size() >= kBuffer) Flush(printed_);
+}
+
+void Report::Finish() {
+    if (options_.json) {
+        CloseJsonSide();
+        Print("}");
+        Print(end_);
+    }
+    Flush(printed_);
+    for (Sink& file : files_) Flush(file);
 }
 
 // Similarities keep every item exactly when each side holds the other's.
-int ExitStatus(const CompareResult& result, CompareMode mode) {
-    const bool same = mode == CompareMode::Differences
-                          ? result.left.empty() && result.right.empty()
-                          : result.left.size() == result.heldLeft && result.right.size() == result.heldRight;
+int ExitStatus(const std::array<std::uint64_t, 2>& held, const std::array<std::uint64_t, 2>& kept, CompareMode mode) {
+    const bool same = mode == CompareMode::Differences ? kept[0] == 0 && kept[1] == 0
+                                                       : kept[0] == held[0] && kept[1] == held[1];
     return same ? 0 : 1;
 }
 

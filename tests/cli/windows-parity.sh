@@ -14,6 +14,8 @@ cd "$work"
 printf 'pear\r\napple\nC:\\x\\kiwi.txt\r\n  plum \n\nApple\npear\n' > left.txt
 printf '\xff\xfek\x00i\x00w\x00i\x00.\x00t\x00x\x00t\x00\n\x00a\x00p\x00p\x00l\x00e\x00' > right.txt
 mkdir -p folder/sub && touch folder/a.txt folder/b.txt folder/sub/c.txt
+# Larger than a megabyte of memory allows: compared in pieces in a scratch file.
+seq 1 150000 > many.txt && seq 100000 250000 | sed 's/$/x/' > more.txt
 # Through files, not pipes: Wine's helper processes would inherit a pipe and
 # keep it open long after the program ended.
 run_windows() {
@@ -36,6 +38,9 @@ left.txt right.txt
 --ignore-case --encoding=ansi --left left.txt right.txt
 --sort --recursive folder left.txt
 missing.txt left.txt
+--memory=1M --count many.txt more.txt
+--memory=1M -s --pair many.txt many.txt
+--memory=1M --sort --left many.txt more.txt
 OPTIONS
 printf 'x\n' > input.txt
 input=input.txt run_windows - left.txt > /dev/null || [ $? = 1 ] || { echo "FAILED: standard input"; failures=$((failures + 1)); }

@@ -5,6 +5,8 @@
 
 #include <cctype>
 #include <map>
+#include <mutex>
+#include <random>
 
 #include "cli/Input.h"
 #include "cli/Options.h"
@@ -14,29 +16,49 @@
 namespace quorvex::cli {
 namespace {
 
-TEST(ParseArguments, TakesGnuLongOptionsAndExactlyTwoInputs) {
-    auto parsed = ParseArguments({"--sim", "--names", "always", "--output-left=o.txt", "--right", "--recursive",
-                                  "--sort", "--", "-", "-x"});
+TEST(ParseArguments, TakesGnuOptionsLongAndShortAndExactlyTwoInputs) {
+    auto parsed = ParseArguments({"--sim", "--names", "always", "--output-left=o.txt", "-rRa", "-S", "2M", "-T/t",
+                                  "--", "-", "-x"});
     EXPECT_EQ(parsed.error, "");
-    EXPECT_EQ(parsed.options.compare.mode, CompareMode::Similarities);
-    EXPECT_EQ(parsed.options.compare.names, NameRule::Always);
-    EXPECT_EQ(parsed.options.outputs[0], "o.txt");
-    EXPECT_EQ(parsed.options.shown, (std::array<bool, 2>{false, true}));
-    EXPECT_EQ(parsed.options.inputs, (std::array<std::string, 2>{"-", "-x"}));
-    EXPECT_TRUE(parsed.options.recursive && parsed.options.compare.sort);
+    const Options& o = parsed.options;
+    EXPECT_EQ(o.compare.mode, CompareMode::Similarities);
+    EXPECT_EQ(o.compare.names, NameRule::Always);
+    EXPECT_EQ(o.outputs[0], "o.txt");
+    EXPECT_EQ(o.shown, (std::array<bool, 2>{false, true}));
+    EXPECT_EQ(o.inputs, (std::array<std::string, 2>{"-", "-x"}));
+    EXPECT_TRUE(o.recursive && o.compare.sort);
+    EXPECT_EQ(o.memory, 2u << 20);
+    EXPECT_EQ(o.temporaryFolder, "/t");
+    const Options& z = ParseArguments({"-zicql", "--threads=3", "a", "b"}).options;
+    EXPECT_TRUE(z.compare.itemEnd == ItemEnd::Nul && z.compare.caseRule == CaseRule::Folded && z.count && z.quiet);
+    EXPECT_EQ(z.shown, (std::array<bool, 2>{true, false}));
+    EXPECT_EQ(z.threads, 3u);
+    EXPECT_EQ(ParseArguments({"a", "b"}).options.compare.names, NameRule::Never);  // whole lines by default
     EXPECT_EQ(ParseArguments({"a", "-h", "--bogus"}).options.action, Options::Action::Help);
     const std::pair<std::vector<std::string>, const char*> errors[] = {
         {{"--n", "a", "b"}, "option '--n' is ambiguous"},
-        {{"-s", "a", "b"}, "invalid option -- 's'"},
+        {{"-ix", "a", "b"}, "invalid option -- 'x'"},
+        {{"a", "b", "-S"}, "option requires an argument -- 'S'"},
         {{"a", "b", "--output-right"}, "option '--output-right' requires an argument"},
         {{"--sort=yes", "a", "b"}, "option '--sort' doesn't allow an argument"},
-        {{"--names=some", "a", "b"}, "invalid argument 'some' for '--names' (auto, always or never)"},
-        {{"--format=xml", "a", "b"}, "invalid argument 'xml' for '--format' (lines or json)"},
-        {{"--encoding=latin1", "a", "b"}, "invalid argument 'latin1' for '--encoding' (utf8 or ansi)"},
+        {{"--names=some", "a", "b"}, "invalid argument 'some' for '--names' (never, always or auto)"},
+        {{"--memory=lots", "a", "b"}, "invalid argument 'lots' for '--memory' (a size such as 500M or 2G)"},
+        {{"--threads=0", "a", "b"}, "invalid argument '0' for '--threads' (1 to 1024)"},
+        {{"--gui", "-i", "a", "b"}, "the window takes no options: '-i' cannot go with --gui"},
+        {{"--output-left=x", "--output-right=x", "a", "b"}, "both sides cannot be written to the same file 'x'"},
         {{"a"}, "missing operand: LEFT and RIGHT"},
         {{"a", "b", "c"}, "extra operand 'c'"},
     };
     for (const auto& [arguments, error] : errors) EXPECT_EQ(ParseArguments(arguments).error, error);
+}
+
+TEST(ParseSize, TakesSortsUnitsKilobytesWhenNone) {
+    const std::pair<const char*, std::optional<std::uint64_t>> rows[] = {
+        {"10", 10240}, {"10b", 10}, {"3K", 3072}, {"2m", 2 << 20}, {"1G", 1u << 30}, {"1T", std::uint64_t{1} << 40},
+        {"", std::nullopt}, {"M", std::nullopt}, {"5MB", std::nullopt}, {"-1", std::nullopt},
+        {"17179869184T", std::nullopt},  // 2^64 bytes
+    };
+    for (const auto& [text, size] : rows) EXPECT_EQ(ParseSize(text), size) << text;
 }
 
 TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
@@ -52,6 +74,38 @@ TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
               "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
 }
 
+// A stream cut anywhere decodes as the whole: a mark, a unit or a surrogate
+// pair split between two reads.
+TEST(TextDecoder, DecodesAStreamCutAnywhereAsTheWhole) {
+    const std::string inputs[] = {
+        std::string("\xFF\xFE" "a\0=\xD8\x00\xDC\xE9\0\0\xD8" "b", 13),
+        std::string("\xFE\xFF\xD8\x3D\xDC\x00\x00\x0A\xDC", 9),
+        "\xEF\xBB\xBFx\r\ny",
+        "\xEF\xBB", "\xFF", "\xEF\xBBz", "plain",
+    };
+    for (const std::string& input : inputs) {
+        TextDecoder whole;
+        std::string expected;
+        whole.Decode(input, expected);
+        whole.Finish(expected);
+        for (std::size_t a = 0; a <= input.size(); ++a)
+            for (std::size_t b = a; b <= input.size(); ++b) {
+                TextDecoder decoder;
+                std::string text;
+                decoder.Decode(std::string_view(input).substr(0, a), text);
+                decoder.Decode(std::string_view(input).substr(a, b - a), text);
+                decoder.Decode(std::string_view(input).substr(b), text);
+                decoder.Finish(text);
+                ASSERT_EQ(text, expected) << a << " " << b;
+            }
+    }
+    std::string text;
+    TextDecoder short16;
+    short16.Decode("\xEF\xBB", text);
+    short16.Finish(text);
+    EXPECT_EQ(text, "\xEF\xBB");  // too short to be a mark
+}
+
 // Overlong forms, surrogates and code points beyond U+10FFFF are no UTF-8.
 TEST(Utf8Length, TakesWellFormedSequencesOnly) {
     const std::pair<const char*, std::size_t> rows[] = {
@@ -61,20 +115,88 @@ TEST(Utf8Length, TakesWellFormedSequencesOnly) {
     for (const auto& [text, length] : rows) EXPECT_EQ(Utf8Length(text), length) << text;
 }
 
+class TextInput final : public Input {
+public:
+    TextInput(std::string text, bool sized) : text_(std::move(text)), sized_(sized) {}
+    // A few bytes at a time, as a pipe gives them.
+    std::size_t Read(char* buffer, std::size_t size) override {
+        const std::size_t taken = std::min({size, text_.size() - read_, sized_ ? size : std::size_t{7}});
+        std::copy_n(text_.data() + read_, taken, buffer);
+        read_ += taken;
+        return taken;
+    }
+    std::optional<std::uint64_t> Size() const override {
+        return sized_ ? std::optional<std::uint64_t>(text_.size() - read_) : std::nullopt;
+    }
+
+private:
+    std::string text_;
+    bool sized_;
+    std::size_t read_ = 0;
+};
+
 struct FakeSystem : System, FolderReader {
+    struct FileOutput final : Output {
+        FileOutput(FakeSystem& system, std::string path) : system(system), path(std::move(path)) {}
+        void Write(std::string_view bytes) override { content.append(bytes); }
+        void Commit() override { system.written[path] = content; }
+        FakeSystem& system;
+        std::string path, content;
+    };
+    struct Printed final : Output {
+        explicit Printed(std::string& out) : out(out) {}
+        void Write(std::string_view bytes) override { out.append(bytes); }
+        void Commit() override {}
+        std::string& out;
+    };
+    struct Memory final : Scratch {
+        explicit Memory(std::uint64_t room) : room(room) {}
+        void Write(std::uint64_t offset, const char* data, std::size_t size) override {
+            const std::lock_guard<std::mutex> lock(mutex);
+            if (offset + size > room) throw Trouble("no room left for temporary files");
+            if (bytes.size() < offset + size) bytes.resize(offset + size);
+            std::copy_n(data, size, bytes.data() + offset);
+        }
+        void Read(std::uint64_t offset, char* data, std::size_t size) override {
+            const std::lock_guard<std::mutex> lock(mutex);
+            ASSERT_LE(offset + size, bytes.size());
+            std::copy_n(bytes.data() + offset, size, data);
+        }
+        std::mutex mutex;
+        std::string bytes;
+        std::uint64_t room;
+    };
+
     std::map<std::string, std::string> files, written;
     std::map<std::string, std::vector<FolderEntry>> folders;
     std::string input, out, err, opened;
+    std::uint64_t memory = std::uint64_t{1} << 30, scratchRoom = UINT64_MAX;
+    int scratches = 0;
+    Printed printed{out};
 
-    std::optional<std::string> ReadFile(const std::string& path, std::string&) override {
-        return files.count(path) ? std::optional(files[path]) : std::nullopt;
+    std::unique_ptr<Input> OpenFile(const std::string& path) override {
+        if (!files.count(path)) throw Trouble(path + ": No such file or directory");
+        return std::make_unique<TextInput>(files[path], true);
     }
-    std::optional<std::string> ReadStandardInput(std::string&) override { return input; }
+    std::unique_ptr<Input> StandardInput() override { return std::make_unique<TextInput>(input, false); }
     bool IsFolder(const std::string& path) override { return folders.count(path) > 0 || path == "unreadable"; }
-    FolderReader& Folders() override { return *this; }
-    bool WriteFile(const std::string& path, const std::string& content, std::string&) override {
-        return written[path] = content, true;
+    bool Exists(const std::string& path, std::string& reason) override {
+        reason = "No such file or directory";
+        return files.count(path) || IsFolder(path);
     }
+    FolderReader& Folders() override { return *this; }
+    std::unique_ptr<Output> PrepareOutput(const std::string& path) override {
+        if (path == "-") return std::make_unique<Printed>(out);
+        return std::make_unique<FileOutput>(*this, path);
+    }
+    Output& StandardOutput() override { return printed; }
+    std::unique_ptr<Scratch> CreateScratch(const std::string&) override {
+        ++scratches;
+        return std::make_unique<Memory>(scratchRoom);
+    }
+    std::string TemporaryFolder() override { return "/tmp"; }
+    std::uint64_t AvailableMemory() override { return memory; }
+    unsigned Processors() override { return 2; }
     // As Unicode folds É.
     void FoldCase(std::string_view item, std::string& folded) override {
         for (std::size_t i = 0; i < item.size(); ++i) {
@@ -90,7 +212,6 @@ struct FakeSystem : System, FolderReader {
         opened = left + (folders ? " and folder " : " and file ") + right;
         return true;
     }
-    bool Print(const std::string& text) override { return out += text, true; }
     void Complain(const std::string& text) override { err += text; }
     const char* LineEnd() const override { return "\n"; }
     std::optional<std::vector<FolderEntry>> Entries(const std::string& folder) override {
@@ -99,6 +220,11 @@ struct FakeSystem : System, FolderReader {
     }
     std::string Child(const std::string& folder, const std::string& name) override { return folder + "/" + name; }
     std::optional<bool> SameFolder(const std::string& a, const std::string& b) override { return a == b; }
+
+    int Run(const std::vector<std::string>& arguments) {
+        out.clear();
+        return cli::Run(arguments, *this);
+    }
 };
 
 TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDiffer) {
@@ -106,56 +232,116 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     system.files = {{"l", "pear\napple\n"}, {"r", "apple\r\nkiwi"}};
     system.folders = {{"d", {{"apple"}, {"S", true}}}};
     system.input = "kiwi\napple";
-    const auto run = [&](std::vector<std::string> arguments) {
-        system.out.clear();
-        return cli::Run(arguments, system);
-    };
-    EXPECT_EQ(run({"l", "r"}), 1);
+    EXPECT_EQ(system.Run({"l", "r"}), 1);
     EXPECT_EQ(system.out, "< pear\n> kiwi\n");
-    EXPECT_EQ(run({"--similarities", "--left", "l", "r"}), 1);
+    EXPECT_EQ(system.Run({"--similarities", "--left", "l", "r"}), 1);
     EXPECT_EQ(system.out, "apple\n");
     system.files["m"] = "pear\rkiwi\r\r\napple";  // any line end ends an item
-    EXPECT_EQ(run({"--left", "m", "r"}), 1);
+    EXPECT_EQ(system.Run({"--left", "m", "r"}), 1);
     EXPECT_EQ(system.out, "pear\n");
-    EXPECT_EQ(run({"--similarities", "--quiet", "r", "m"}), 1);  // all of r is in m, not all of m in r
-    EXPECT_EQ(run({"--count", "--quiet", "--output-right=k.txt", "d", "-"}), 1);
+    EXPECT_EQ(system.Run({"--similarities", "--quiet", "r", "m"}), 1);  // all of r is in m, not all of m in r
+    EXPECT_EQ(system.Run({"--count", "--quiet", "--output-right=k.txt", "d", "-"}), 1);
     EXPECT_EQ(system.out, "");
     EXPECT_EQ(system.written["k.txt"], "kiwi\n");  // the folder lists apple and S\ .
-    EXPECT_EQ(run({"--count", "r", "-"}), 0);
+    EXPECT_EQ(system.Run({"--count", "r", "-"}), 0);
     EXPECT_EQ(system.out, "left\t2\t0\nright\t2\t0\n");
-    EXPECT_EQ(run({"--similarities", "r", "-"}), 0);
+    EXPECT_EQ(system.Run({"-z", "--output-left=-", "m", "l"}), 1);  // one item, ended by a zero byte
+    EXPECT_EQ(system.out, std::string("pear\rkiwi\r\r\napple\0", 18));
     system.files["e"] = "\xC3\x89LAN";  // Élan
-    EXPECT_EQ(run({"--ignore-case", "--encoding=utf8", "e", "-"}), 1);
+    EXPECT_EQ(system.Run({"--ignore-case", "--encoding=utf8", "e", "-"}), 1);
     EXPECT_EQ(system.out, "< \xC3\x89LAN\n> kiwi\n> apple\n");
     system.input = "\xC3\xA9lan";
-    EXPECT_EQ(run({"--ignore-case", "--encoding=utf8", "e", "-"}), 0);
-    EXPECT_EQ(run({"--ignore-case", "--encoding=ansi", "e", "-"}), 1);
+    EXPECT_EQ(system.Run({"--ignore-case", "--encoding=utf8", "e", "-"}), 0);
+    EXPECT_EQ(system.Run({"--ignore-case", "--encoding=ansi", "e", "-"}), 1);
     system.files["q"] = "\" \x01\\\xE9\xC3\xA9";
-    EXPECT_EQ(run({"--format=json", "--left", "q", "r"}), 1);
+    EXPECT_EQ(system.Run({"--format=json", "--left", "q", "r"}), 1);
     EXPECT_EQ(system.out, "{\"left\":{\"held\":1,\"kept\":[\"\\\" \\u0001\\\\\\ufffd\xC3\xA9\"]}}\n");
     EXPECT_EQ(system.err, "");
 }
 
-// One engine, one result: what the window's panes would show for the same
-// texts and options.
-TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGives) {
+// Paths compare whole unless asked; a folder's line keeps its own name; the
+// line end that ends a file adds no item that could turn path mode off.
+TEST(QuorvexCompare, ComparesWholeLinesByDefaultAndFoldersByTheirOwnNames) {
     FakeSystem system;
-    const std::string texts[][2] = {{"C:\\x\\A.txt\r\n  D:\\y\\b \r\nE:\\b", "a.TXT\r\nB\r\nc"},  // all paths: names by default
-                                    {"\\S\\a\r\nS\\", "\\s\\A"}};
+    system.files = {{"a", "b1\\x.txt\r\nb1\\sub\\\r\n"}, {"b", "b2\\x.txt\r\nb2\\other\\\r\n"}};
+    EXPECT_EQ(system.Run({"a", "b"}), 1);
+    EXPECT_EQ(system.out, "< b1\\x.txt\n< b1\\sub\\\n> b2\\x.txt\n> b2\\other\\\n");
+    EXPECT_EQ(system.Run({"--names=always", "a", "b"}), 1);
+    EXPECT_EQ(system.out, "< sub\\\n> other\\\n");
+    EXPECT_EQ(system.Run({"--names=auto", "a", "b"}), 1);
+    EXPECT_EQ(system.out, "< sub\\\n> other\\\n");
+}
+
+// The rules as the window's engine has them, for the same items.
+TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGivesUnderItsRules) {
+    FakeSystem system;
+    const std::string texts[][2] = {{"C:\\x\\A.txt\r\n  D:\\y\\b \r\nE:\\b", "a.TXT\r\nB\r\nc"},
+                                    {"\\S\\a\r\nS\\x", "\\s\\A"}};
     for (const auto& [left, right] : texts) {
         system.files = {{"l", left}, {"r", right}};
         for (const CompareOptions& window : {CompareOptions{.mode = CompareMode::Differences},
                                             CompareOptions{.caseRule = CaseRule::Folded, .sort = true}}) {
-            std::vector<std::string> arguments{"--left", "--encoding=ansi", "l", "r"};
-            if (window.mode == CompareMode::Similarities)
-                arguments.insert(arguments.end(), {"--similarities", "--sort"});
-            if (window.caseRule == CaseRule::Folded) arguments.push_back("--ignore-case");
-            system.out.clear();
-            cli::Run(arguments, system);
+            std::vector<std::string> arguments{"--left", "--encoding=ansi", "--names=auto", "l", "r"};
+            if (window.mode == CompareMode::Similarities) arguments.push_back("--similarities");
+            if (window.caseRule == CaseRule::Folded) arguments.insert(arguments.end(), {"--ignore-case", "--sort"});
+            system.Run(arguments);
             std::string expected;
             for (const auto item : CompareLists(left, right, window).left) expected.append(item).append("\n");
             EXPECT_EQ(system.out, expected) << left;
         }
+    }
+}
+
+// Words with case variants, blanks, paths and bytes above 0x7F, many
+// repeated, in lines ended every way, or ended by zero bytes.
+std::string RandomList(std::mt19937& random, int lines, bool zeros = false) {
+    static const char* const kWords[] = {"a", "A", "b", " b ", "\xC3\x89", "\xC3\xA9", "x\\y", "z\\y", "\\S\\",
+                                         "\xFF", "ab", "Ab", "", "  ", "q/w", "\xE9"};
+    static const std::string kEnds[] = {"\n", "\r\n", "\r", "\n", std::string(1, '\0')};
+    std::string text;
+    for (int i = 0; i < lines; ++i) {
+        text += kWords[random() % 16];
+        if (random() % 3 == 0) text += std::to_string(random() % 400);
+        text += kEnds[zeros ? 3 + random() % 2 * (random() % 4 > 0) : random() % 4];
+    }
+    if (random() % 2) text.pop_back();
+    return text;
+}
+
+// Lists too large for the memory are split into partitions on disk: every
+// option gives the same bytes as in memory, and the scratch file is used.
+TEST(QuorvexCompare, GivesTheSameBytesInPiecesOnDiskAsInMemory) {
+    std::mt19937 random(5);
+    const std::vector<std::vector<std::string>> optionSets = {
+        {}, {"-s"}, {"-a"}, {"-sa"}, {"-i"}, {"-ia", "--encoding=ansi"}, {"--pair"}, {"--pair", "-s", "-i"},
+        {"--names=always", "-a"}, {"--names=auto"}, {"--no-trim", "-s"}, {"--format=json"}, {"-c"},
+        {"-z", "-a"}, {"-z", "-i", "--names=auto"}, {"--output-left=o", "--output-right=p", "-q"},
+    };
+    for (int round = 0; round < 6; ++round) {
+        FakeSystem system;
+        for (const bool zeros : {false, true}) {
+            const std::string left = RandomList(random, 900, zeros), right = RandomList(random, 900, zeros);
+            system.files[zeros ? "lz" : "l"] = round % 2 ? right.substr(0, right.size() / 2) : left;
+            system.files[zeros ? "rz" : "r"] = right;
+        }
+        for (const auto& options : optionSets) {
+            const bool zeros = !options.empty() && options.front() == "-z";
+            system.input = system.files[zeros ? "rz" : "r"];
+            for (const char* right : {"r", "-"}) {
+                std::vector<std::string> arguments = options;
+                arguments.insert(arguments.end(), {zeros ? "lz" : "l", right[0] == '-' ? "-" : zeros ? "rz" : "r"});
+                const int inMemory = system.Run(arguments);
+                const std::string expected = system.out;
+                const auto expectedFiles = system.written;
+                arguments.insert(arguments.begin(), {"--memory=1K", "--threads=" + std::to_string(1 + round % 2)});
+                const int scratches = system.scratches;
+                EXPECT_EQ(system.Run(arguments), inMemory);
+                EXPECT_EQ(system.out, expected) << testing::PrintToString(arguments);
+                EXPECT_EQ(system.written, expectedFiles);
+                EXPECT_EQ(system.scratches, scratches + 1);
+            }
+        }
+        EXPECT_EQ(system.err, "");
     }
 }
 
@@ -164,12 +350,31 @@ TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGives) {
 TEST(QuorvexCompare, EndsWithStatusTwoAndSaysWhyWhenAnInputCannotBeTaken) {
     FakeSystem system;
     system.files = {{"l", "a"}};
-    EXPECT_EQ(cli::Run({"unreadable", "l"}, system), 2);
-    EXPECT_EQ(cli::Run({"--gui", "l", "-"}, system), 2);
+    EXPECT_EQ(system.Run({"unreadable", "l"}), 2);
+    EXPECT_EQ(system.Run({"--gui", "l", "-"}), 2);
+    EXPECT_EQ(system.Run({"--gui", "l", "missing"}), 2);
     EXPECT_EQ(system.err, "quorvex-compare: unreadable: cannot read the folder\n"
-                          "quorvex-compare: the window takes two files or two folders\n");
-    EXPECT_EQ(cli::Run({"--gui", "l", "l"}, system), 0);
+                          "quorvex-compare: the window takes two files or two folders\n"
+                          "quorvex-compare: missing: No such file or directory\n");
+    EXPECT_EQ(system.Run({"--gui", "l", "l"}), 0);
     EXPECT_EQ(system.opened, "l and file l");
+}
+
+// Out of memory or of scratch room: status 2, a message that says what to
+// try, and no output file replaced.
+TEST(QuorvexCompare, EndsWithStatusTwoWhenMemoryOrScratchRoomRunsOut) {
+    FakeSystem system;
+    std::mt19937 random(1);
+    system.files = {{"l", std::string(3000, 'x') + "\nshort\n"}, {"r", RandomList(random, 2000)}};
+    system.written["o"] = "old";
+    EXPECT_EQ(system.Run({"--memory=8K", "--output-left=o", "l", "r"}), 2);
+    EXPECT_EQ(system.err, "quorvex-compare: memory exhausted: an item is longer than the 1024 bytes the memory "
+                          "allowed can compare; try a larger --memory\n");
+    system.err.clear();
+    system.scratchRoom = 4096;
+    EXPECT_EQ(system.Run({"--memory=1K", "--output-left=o", "r", "r"}), 2);
+    EXPECT_EQ(system.err, "quorvex-compare: no room left for temporary files\n");
+    EXPECT_EQ(system.written["o"], "old");
 }
 
 }  // namespace

@@ -32,18 +32,22 @@ void* HugeAlignedMapping(std::size_t length) {
     return reinterpret_cast<void*>(aligned);
 }
 
+void* FromMalloc(std::size_t size) {
+    auto* const block = static_cast<std::size_t*>(std::malloc(kHeader + size));
+    if (block == nullptr) return nullptr;
+    *block = 0;
+    return reinterpret_cast<char*>(block) + kHeader;
+}
+
 void* Allocate(std::size_t size) {
     if (size > SIZE_MAX - kHugePage - kHeader) return nullptr;
-    if (size < kLarge) {
-        auto* const block = static_cast<std::size_t*>(std::malloc(kHeader + size));
-        if (block == nullptr) return nullptr;
-        *block = 0;
-        return reinterpret_cast<char*>(block) + kHeader;
-    }
+    if (size < kLarge) return FromMalloc(size);
     // Whole huge pages: a partial last one would be touched 4 KB at a time.
     const std::size_t length = (kHeader + size + kHugePage - 1) / kHugePage * kHugePage;
     auto* const block = static_cast<std::size_t*>(HugeAlignedMapping(length));
-    if (block == nullptr) return nullptr;
+    // Under a tight address-space limit the room to align may be missing
+    // where the block itself still fits.
+    if (block == nullptr) return FromMalloc(size);
     *block = length;
     return reinterpret_cast<char*>(block) + kHeader;
 }

@@ -1,0 +1,147 @@
+// Byte streams kept in one scratch file, a chunk at a time: the pieces of a
+// comparison too large for memory. Any number of streams share one file,
+// and the chunks of a stream read to its end are taken again by the next
+// streams written, so the file holds about what is still to be read.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/System.h"
+
+namespace quorvex::cli {
+
+class ChunkStore {
+public:
+    ChunkStore(Scratch& file, std::size_t chunkSize) : file_(file), chunkSize_(chunkSize) {}
+    std::size_t ChunkSize() const { return chunkSize_; }
+    // A chunk never handed out before; any thread.
+    std::uint32_t NewChunk();
+    void Write(std::uint32_t chunk, std::string_view bytes);
+    void Read(std::uint32_t chunk, char* bytes, std::size_t size);
+    // How large the scratch file has grown.
+    std::uint64_t BytesUsed() const { return std::uint64_t{chunks_.load()} * chunkSize_; }
+
+private:
+    Scratch& file_;
+    const std::size_t chunkSize_;
+    std::atomic<std::uint32_t> chunks_{0};
+};
+
+// One thread's chunks: those its streams gave back first, then new ones.
+class ChunkPool {
+public:
+    explicit ChunkPool(ChunkStore& store) : store_(store) {}
+    ChunkStore& Store() { return store_; }
+    std::uint32_t Take();
+    void Give(std::vector<std::uint32_t>& chunks);
+    // Takes the chunks `other` holds free.
+    void Adopt(ChunkPool& other) { Give(other.free_); }
+
+private:
+    ChunkStore& store_;
+    std::vector<std::uint32_t> free_;
+};
+
+struct Stream {
+    std::vector<std::uint32_t> chunks;
+    std::uint64_t size = 0;
+};
+
+class StreamWriter {
+public:
+    explicit StreamWriter(ChunkPool& pool) : pool_(pool) {}
+    void Append(std::string_view bytes);
+    // The stream written, its last chunk written out.
+    Stream Close();
+
+private:
+    void WriteChunk();
+    ChunkPool& pool_;
+    Stream stream_;
+    std::string buffer_;
+};
+
+// A stream read from its start; its chunks go back to a pool once read.
+class StreamReader {
+public:
+    StreamReader(ChunkStore& store, Stream stream) : store_(store), stream_(std::move(stream)) {}
+    // At least `size` bytes from where reading stands, or all that is left
+    // when fewer: valid until the next call.
+    std::string_view Peek(std::size_t size);
+    void Skip(std::size_t size) { position_ += size; }
+    bool AtEnd();
+    // Gives the stream's chunks to `pool`; the reader reads no more.
+    void Release(ChunkPool& pool);
+
+private:
+    ChunkStore& store_;
+    Stream stream_;
+    std::size_t nextChunk_ = 0;
+    std::uint64_t loaded_ = 0;  // bytes of the stream read from the file
+    std::string buffer_;        // loaded bytes from `position_` on are still to be read
+    std::size_t position_ = 0;
+};
+
+// A stream of records in order of their indexes: each an index (as the
+// distance from the last one) and an item, both lengths as varints.
+struct Record {
+    std::uint64_t index = 0;
+    std::string_view item;
+};
+
+class RecordWriter {
+public:
+    explicit RecordWriter(ChunkPool& pool) : stream_(pool) {}
+    void Put(std::uint64_t index, std::string_view item);
+    // Records coded by RecordBlock: the first at index `first`, the last at
+    // `last`.
+    void PutBlock(std::uint64_t first, std::string_view records, std::uint64_t last);
+    Stream Close() { return stream_.Close(); }
+
+private:
+    StreamWriter stream_;
+    std::uint64_t last_ = 0;
+};
+
+// Records coded apart from any stream, each index as the distance from the
+// one before it; the first's index is given when the block is put in a
+// stream.
+class RecordBlock {
+public:
+    void Put(std::uint64_t index, std::string_view item);
+    bool Empty() const { return bytes_.empty(); }
+    std::string_view Bytes() const { return bytes_; }
+    std::uint64_t First() const { return first_; }
+    std::uint64_t Last() const { return last_; }
+
+private:
+    std::string bytes_;
+    std::uint64_t first_ = 0, last_ = 0;
+};
+
+class RecordReader {
+public:
+    RecordReader(ChunkStore& store, Stream stream) : stream_(store, std::move(stream)) {}
+    // The next record, its item valid until the next call; false at the end.
+    bool Next(Record& record);
+    void Release(ChunkPool& pool) { stream_.Release(pool); }
+
+private:
+    StreamReader stream_;
+    std::uint64_t last_ = 0;
+};
+
+inline void AppendVarint(std::string& bytes, std::uint64_t value) {
+    char coded[10];
+    std::size_t length = 0;
+    for (; value >= 0x80; value >>= 7) coded[length++] = static_cast<char>(value | 0x80);
+    coded[length++] = static_cast<char>(value);
+    bytes.append(coded, length);
+}
+
+}  // namespace quorvex::cli

@@ -1,0 +1,71 @@
+#include "cli/TextBlocks.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace quorvex::cli {
+
+TextBlocks::TextBlocks(std::string start, Input& input, bool decode, ItemEnd end, std::size_t blockSize,
+                       std::uint64_t longestItem)
+    : raw_(std::move(start)),
+      input_(input),
+      decode_(decode),
+      end_(end),
+      blockSize_(blockSize),
+      longestItem_(longestItem) {}
+
+// Just after the last separator that is surely whole: a CR at the very end
+// may be the first half of a CR LF.
+std::size_t TextBlocks::WholeItemsEnd(bool atEnd) const {
+    const std::string_view text(pending_);
+    if (atEnd) return text.size();
+    std::size_t at = std::string_view::npos;
+    switch (end_) {
+        case ItemEnd::Nul: at = text.rfind('\0'); break;
+        case ItemEnd::CrLf: at = text.rfind("\r\n"); return at == std::string_view::npos ? 0 : at + 2;
+        case ItemEnd::AnyLineEnd:
+            at = text.find_last_of("\r\n");
+            if (at != std::string_view::npos && at + 1 == text.size() && text[at] == '\r')
+                at = at == 0 ? std::string_view::npos : text.find_last_of("\r\n", at - 1);
+            break;
+    }
+    return at == std::string_view::npos ? 0 : at + 1;
+}
+
+bool TextBlocks::Next(std::string& block) {
+    for (;;) {
+        if (!raw_.empty() && decode_)
+            decoder_.Decode(raw_, pending_);
+        else
+            pending_.append(raw_);
+        raw_.clear();
+        const bool atEnd = ended_;
+        if (atEnd && decode_) {
+            decoder_.Finish(pending_);
+            decode_ = false;  // finished
+        }
+        const std::size_t whole = WholeItemsEnd(atEnd);
+        if (whole > 0 && (atEnd || pending_.size() >= blockSize_ / 2)) {
+            block.assign(pending_, 0, whole);
+            pending_.erase(0, whole);
+            return true;
+        }
+        if (atEnd) return false;
+        if (pending_.size() - whole > longestItem_) throw Trouble(ItemTooLong(longestItem_));
+        raw_.resize(blockSize_);
+        const std::size_t read = input_.Read(raw_.data(), raw_.size());
+        raw_.resize(read);
+        if (read == 0) ended_ = true;
+    }
+}
+
+std::uint64_t LongestItem(std::uint64_t memory) {
+    return std::clamp<std::uint64_t>(memory / 16, 1 << 10, std::uint64_t{1} << 30);
+}
+
+std::string ItemTooLong(std::uint64_t longest) {
+    return "memory exhausted: an item is longer than the " + std::to_string(longest) +
+           " bytes the memory allowed can compare; try a larger --memory";
+}
+
+}  // namespace quorvex::cli
