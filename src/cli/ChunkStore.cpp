@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace quorvex::cli {
 namespace {
@@ -21,22 +22,34 @@ constexpr std::size_t kLongestVarint = 10;
 
 }  // namespace
 
-std::uint32_t ChunkStore::NewChunk() {
-    const std::uint32_t chunk = chunks_.fetch_add(1);
-    if (chunk == UINT32_MAX) throw Trouble("the temporary file has grown beyond its limit");
-    return chunk;
+ChunkStore::ChunkStore(std::vector<std::unique_ptr<Scratch>> files, std::size_t chunkSize)
+    : files_(std::move(files)), chunks_(files_.size(), 0), chunkSize_(chunkSize) {}
+
+std::uint32_t ChunkStore::NewChunk(std::size_t file) {
+    if (chunks_[file] == (1u << kIndexBits) - 1)
+        throw Trouble("a temporary file has grown beyond " + std::to_string(std::uint64_t{chunkSize_} << kIndexBits) +
+                      " bytes; try a larger --memory or more --threads");
+    return static_cast<std::uint32_t>(file << kIndexBits) | chunks_[file]++;
 }
 
 void ChunkStore::Write(std::uint32_t chunk, std::string_view bytes) {
-    file_.Write(std::uint64_t{chunk} * chunkSize_, bytes.data(), bytes.size());
+    const std::uint32_t index = chunk & ((1u << kIndexBits) - 1);
+    files_[chunk >> kIndexBits]->Write(std::uint64_t{index} * chunkSize_, bytes.data(), bytes.size());
 }
 
 void ChunkStore::Read(std::uint32_t chunk, char* bytes, std::size_t size) {
-    file_.Read(std::uint64_t{chunk} * chunkSize_, bytes, size);
+    const std::uint32_t index = chunk & ((1u << kIndexBits) - 1);
+    files_[chunk >> kIndexBits]->Read(std::uint64_t{index} * chunkSize_, bytes, size);
+}
+
+std::uint64_t ChunkStore::BytesUsed() const {
+    std::uint64_t chunks = 0;
+    for (const std::uint32_t handed : chunks_) chunks += handed;
+    return chunks * chunkSize_;
 }
 
 std::uint32_t ChunkPool::Take() {
-    if (free_.empty()) return store_.NewChunk();
+    if (free_.empty()) return store_.NewChunk(file_);
     const std::uint32_t chunk = free_.back();
     free_.pop_back();
     return chunk;
@@ -74,6 +87,9 @@ Stream StreamWriter::Close() {
 
 std::string_view StreamReader::Peek(std::size_t size) {
     const std::size_t chunkSize = store_.ChunkSize();
+    // Room for what is left of one chunk and all of the next, at once: grown
+    // step by step, a string takes more, and merges read many streams.
+    if (buffer_.capacity() < 2 * chunkSize) buffer_.reserve(2 * chunkSize);
     while (buffer_.size() - position_ < size && nextChunk_ < stream_.chunks.size()) {
         buffer_.erase(0, position_);
         position_ = 0;

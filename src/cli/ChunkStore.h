@@ -1,10 +1,11 @@
-// Byte streams kept in one scratch file, a chunk at a time: the pieces of a
-// comparison too large for memory. Any number of streams share one file,
+// Byte streams kept in scratch files, a chunk at a time: the pieces of a
+// comparison too large for memory. Any number of streams share the files,
 // and the chunks of a stream read to its end are taken again by the next
-// streams written, so the file holds about what is still to be read.
+// streams written, so the files hold about what is still to be read. Each
+// thread writes a file of its own: writes to one file wait for each other.
 #pragma once
 
-#include <atomic>
+#include <memory>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,25 +18,31 @@ namespace quorvex::cli {
 
 class ChunkStore {
 public:
-    ChunkStore(Scratch& file, std::size_t chunkSize) : file_(file), chunkSize_(chunkSize) {}
+    // At most 256 files.
+    ChunkStore(std::vector<std::unique_ptr<Scratch>> files, std::size_t chunkSize);
     std::size_t ChunkSize() const { return chunkSize_; }
-    // A chunk never handed out before; any thread.
-    std::uint32_t NewChunk();
+    std::size_t Files() const { return files_.size(); }
+    // A chunk of file `file` never handed out before; one thread a file.
+    std::uint32_t NewChunk(std::size_t file);
+    // Any chunk, from any thread.
     void Write(std::uint32_t chunk, std::string_view bytes);
     void Read(std::uint32_t chunk, char* bytes, std::size_t size);
-    // How large the scratch file has grown.
-    std::uint64_t BytesUsed() const { return std::uint64_t{chunks_.load()} * chunkSize_; }
+    // How large the scratch files have grown.
+    std::uint64_t BytesUsed() const;
 
 private:
-    Scratch& file_;
+    // A chunk's number holds its file in the top bits.
+    static constexpr unsigned kIndexBits = 24;
+    std::vector<std::unique_ptr<Scratch>> files_;
+    std::vector<std::uint32_t> chunks_;  // handed out, by file
     const std::size_t chunkSize_;
-    std::atomic<std::uint32_t> chunks_{0};
 };
 
-// One thread's chunks: those its streams gave back first, then new ones.
+// One thread's chunks: those its streams gave back first, then new ones of
+// its own file.
 class ChunkPool {
 public:
-    explicit ChunkPool(ChunkStore& store) : store_(store) {}
+    ChunkPool(ChunkStore& store, std::size_t file) : store_(store), file_(file) {}
     ChunkStore& Store() { return store_; }
     std::uint32_t Take();
     void Give(std::vector<std::uint32_t>& chunks);
@@ -44,6 +51,7 @@ public:
 
 private:
     ChunkStore& store_;
+    std::size_t file_;
     std::vector<std::uint32_t> free_;
 };
 

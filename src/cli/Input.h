@@ -15,6 +15,9 @@ public:
     void Decode(std::string_view bytes, std::string& text);
     // The input has ended: appends what a UTF-16 text cut short leaves.
     void Finish(std::string& text);
+    // Once told by the first bytes: whether what follows is text as it
+    // stands, so that it need not pass through Decode.
+    bool TakesBytesAsTheyStand() const { return form_ == Form::AsItStands; }
 
 private:
     enum class Form { Unknown, AsItStands, Utf16Le, Utf16Be };

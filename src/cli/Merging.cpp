@@ -36,6 +36,7 @@ void MergeGroup(std::vector<Stream> group, RecordOrder less, ChunkPool& pool,
 
 std::vector<Stream> Fewer(std::vector<Stream> streams, RecordOrder less, std::size_t fanIn, ChunkPool& pool) {
     const bool byIndex = less == ByIndex;
+    fanIn = std::max<std::size_t>(fanIn, 2);  // fewer by one stream at least each time
     std::deque<Stream> waiting(std::make_move_iterator(streams.begin()), std::make_move_iterator(streams.end()));
     while (waiting.size() > fanIn) {
         std::vector<Stream> group;
@@ -84,7 +85,7 @@ std::vector<Stream> SortedRuns(std::vector<Stream>& streams, std::uint64_t memor
     return runs;
 }
 // A window takes about `memory`, its places and the items in them.
-void MergeByIndex(std::vector<Stream>& streams, std::uint64_t indexes, std::uint64_t records, std::uint64_t memory,
+void MergeByIndex(std::vector<Stream> streams, std::uint64_t indexes, std::uint64_t records, std::uint64_t memory,
                   ChunkPool& pool, const std::function<void(const Record&)>& emit) {
     std::uint64_t bytes = 0;
     for (const Stream& stream : streams) bytes += stream.size;

@@ -35,7 +35,7 @@ std::vector<Stream> SortedRuns(std::vector<Stream>& streams, std::uint64_t memor
 // `indexes`), merged into list order a window of indexes at a time: each
 // stream is read up to the window's end and its records put in their
 // places, so that no record is compared with another.
-void MergeByIndex(std::vector<Stream>& streams, std::uint64_t indexes, std::uint64_t records, std::uint64_t memory,
+void MergeByIndex(std::vector<Stream> streams, std::uint64_t indexes, std::uint64_t records, std::uint64_t memory,
                   ChunkPool& pool, const std::function<void(const Record&)>& emit);
 
 }  // namespace quorvex::cli

@@ -257,8 +257,8 @@ private:
 // memory, or split again by another hash until its pieces fit.
 class Matcher {
 public:
-    Matcher(ChunkStore& store, const Rules& rules, std::uint64_t share, unsigned most)
-        : store_(store), pool_(store), rules_(rules), table_(share), share_(share), most_(most) {}
+    Matcher(ChunkStore& store, std::size_t file, const Rules& rules, std::uint64_t share, unsigned most)
+        : store_(store), pool_(store, file), rules_(rules), table_(share), share_(share), most_(most) {}
 
     void Process(Partition partition, int level) {
         if (Match(partition)) return;
@@ -407,28 +407,33 @@ std::vector<Partition> SplitLists(std::array<TextBlocks*, 2> lists, const Rules&
 }  // namespace
 
 Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::uint64_t> size,
-                         const CompareOptions& options, const Limits& limits, Scratch& scratch, Report& report) {
-    const unsigned threads = std::max(1u, limits.threads);
+                         const CompareOptions& options, const Limits& limits,
+                         const std::function<std::unique_ptr<Scratch>()>& newScratch, Report& report) {
+    const unsigned threads = std::clamp(limits.threads, 1u, 256u);
     const std::uint64_t memory = limits.memory;
-    // Chunks small enough that a quarter of the memory holds a buffer for
-    // each of many streams at once, large enough that the scratch file is
-    // read in long runs.
+    // Chunks small enough that a quarter of the memory holds the buffers
+    // of many streams at once (a reader holds up to two chunks), large
+    // enough that the scratch files are read in long runs.
     const std::size_t chunk =
-        static_cast<std::size_t>(std::clamp<std::uint64_t>(PowerOfTwoUpTo(memory / 2048 + 1), 1 << 12, 1 << 16));
-    const std::uint64_t streamsAtOnce = std::clamp<std::uint64_t>(memory / (4 * chunk), 2, 4096);
+        static_cast<std::size_t>(std::clamp<std::uint64_t>(PowerOfTwoUpTo(memory / 8192 + 1), 1 << 12, 1 << 16));
+    const std::uint64_t streamsAtOnce = std::clamp<std::uint64_t>(memory / (8 * chunk), 2, 4096);
     const std::uint64_t share = std::max<std::uint64_t>(memory / (2 * threads), 1 << 12);
     // A table that fits the processor's cache is matched several times
     // faster.
     constexpr std::uint64_t kCacheSized = 2 << 20;
     const std::uint64_t tableBytes = size ? *size * kTableBytesPerByte : UINT64_MAX / 2;
+    // At most half as many partitions as streams can be read at once: the
+    // two sides' kept items are merged at the same time.
     const unsigned bits =
-        std::min(BitsFor(tableBytes / std::min(share, kCacheSized) + 1), BitsFor(PowerOfTwoUpTo(streamsAtOnce)));
+        std::min(BitsFor(tableBytes / std::min(share, kCacheSized) + 1), BitsFor(PowerOfTwoUpTo(streamsAtOnce / 2)));
 
     Rules rules(options, LongestItem(memory));
-    ChunkStore store(scratch, chunk);
+    std::vector<std::unique_ptr<Scratch>> files;
+    for (unsigned i = 0; i < threads; ++i) files.push_back(newScratch());
+    ChunkStore store(std::move(files), chunk);
     std::vector<std::unique_ptr<Matcher>> matchers;
     for (unsigned i = 0; i < threads; ++i)
-        matchers.push_back(std::make_unique<Matcher>(store, rules, share, static_cast<unsigned>(streamsAtOnce)));
+        matchers.push_back(std::make_unique<Matcher>(store, i, rules, share, static_cast<unsigned>(streamsAtOnce)));
     Tally tally;
     PathModeCheck check;
     std::vector<Partition> partitions = SplitLists(lists, rules, bits, matchers, tally.held, check);
@@ -438,7 +443,7 @@ Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::ui
     OnThreads(threads, [&](unsigned i) {
         for (std::size_t p; (p = next.fetch_add(1)) < partitions.size();) matchers[i]->Process(std::move(partitions[p]), 0);
     });
-    ChunkPool pool(store);
+    ChunkPool pool(store, 0);
     std::array<std::vector<Stream>, 2> kept;
     for (auto& matcher : matchers) {
         for (int side = 0; side < 2; ++side) {
@@ -449,16 +454,39 @@ Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::ui
     }
     matchers.clear();
 
-    for (int side = 0; side < 2; ++side) {
-        report.BeginSide(side, tally.held[side], tally.kept[side]);
-        if (!report.WantsItems(side)) continue;
-        const auto emit = [&](const Record& record) { report.Item(side, record.item); };
-        if (options.sort) {
-            MergeGroup(Fewer(SortedRuns(kept[side], memory / 2, pool), ByText, streamsAtOnce, pool), ByText, pool, emit);
-        } else {
-            std::vector<Stream> streams = Fewer(std::move(kept[side]), ByIndex, streamsAtOnce, pool);
-            MergeByIndex(streams, tally.held[side], tally.kept[side], memory / 4, pool, emit);
+    // Each side's items in list order, or sorted. With a second thread, the
+    // right side is ordered on it meanwhile into a stream of its own, which
+    // is then read out after the left side.
+    const bool wanted[2] = {report.WantsItems(0), report.WantsItems(1)};
+    const bool aside = threads > 1 && wanted[0] && wanted[1];
+    const std::uint64_t orderMemory = aside ? memory / 4 : memory / 2;
+    ChunkPool asidePool(store, 1 % store.Files());
+    const std::size_t fanIn = static_cast<std::size_t>(aside ? streamsAtOnce / 2 : streamsAtOnce);
+    const auto order = [&](int side, ChunkPool& chunks, const std::function<void(const Record&)>& emit) {
+        if (options.sort)
+            MergeGroup(Fewer(SortedRuns(kept[side], orderMemory, chunks), ByText, fanIn, chunks), ByText, chunks, emit);
+        else
+            MergeByIndex(Fewer(std::move(kept[side]), ByIndex, fanIn, chunks), tally.held[side], tally.kept[side],
+                         orderMemory / 4, chunks, emit);
+    };
+    Stream right;
+    OnThreads(aside ? 2 : 1, [&](unsigned thread) {
+        if (thread == 1) {
+            RecordWriter ordered(asidePool);
+            std::uint64_t count = 0;
+            order(1, asidePool, [&](const Record& record) { ordered.Put(count++, record.item); });
+            right = ordered.Close();
+            return;
         }
+        report.BeginSide(0, tally.held[0], tally.kept[0]);
+        if (wanted[0]) order(0, pool, [&](const Record& record) { report.Item(0, record.item); });
+    });
+    report.BeginSide(1, tally.held[1], tally.kept[1]);
+    if (aside) {
+        Record record;
+        for (RecordReader reader(store, std::move(right)); reader.Next(record);) report.Item(1, record.item);
+    } else if (wanted[1]) {
+        order(1, pool, [&](const Record& record) { report.Item(1, record.item); });
     }
     tally.scratchBytes = store.BytesUsed();
     return tally;

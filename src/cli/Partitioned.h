@@ -9,6 +9,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -35,7 +37,9 @@ struct Tally {
 // inputs, where known: it decides how many partitions to start with. Takes
 // the options quorvex-compare takes for lines: the last separator only ends
 // the last item, folder lines keep their names, ties sort by bytes.
+// `newScratch` makes a scratch file: one for each thread.
 Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::uint64_t> size,
-                         const CompareOptions& options, const Limits& limits, Scratch& scratch, Report& report);
+                         const CompareOptions& options, const Limits& limits,
+                         const std::function<std::unique_ptr<Scratch>()>& newScratch, Report& report);
 
 }  // namespace quorvex::cli

@@ -186,7 +186,6 @@ int Compare(const Options& options, System& system) {
     if (fits) {
         kept = CompareInMemory(sides, compare, report, held);
     } else {
-        const std::unique_ptr<Scratch> scratch = system.CreateScratch(options.temporaryFolder);
         std::optional<std::uint64_t> size = 0;
         for (Side& side : sides) {
             const auto rest = side.input->Size();
@@ -199,7 +198,9 @@ int Compare(const Options& options, System& system) {
             lists[side] = std::make_unique<TextBlocks>(std::move(sides[side].start), *sides[side].input,
                                                        !sides[side].folder, compare.itemEnd, block,
                                                        LongestItem(memory));
-        const Tally tally = ComparePartitioned({lists[0].get(), lists[1].get()}, size, compare, limits, *scratch, report);
+        const auto newScratch = [&] { return system.CreateScratch(options.temporaryFolder); };
+        const Tally tally =
+            ComparePartitioned({lists[0].get(), lists[1].get()}, size, compare, limits, newScratch, report);
         held = tally.held;
         kept = tally.kept;
     }
@@ -237,6 +238,9 @@ int Run(const std::vector<std::string>& arguments, System& system) {
         system.Complain(kProgram + std::string(kMemoryExhausted) + "\n");
     } catch (const std::length_error&) {
         system.Complain(kProgram + std::string(kMemoryExhausted) + "\n");
+    } catch (const std::exception& failure) {
+        // Nothing else is thrown on purpose; still, no abort.
+        system.Complain(kProgram + std::string(failure.what()) + "\n");
     }
     return kTrouble;
 }

@@ -7,12 +7,12 @@ namespace quorvex::cli {
 
 TextBlocks::TextBlocks(std::string start, Input& input, bool decode, ItemEnd end, std::size_t blockSize,
                        std::uint64_t longestItem)
-    : raw_(std::move(start)),
-      input_(input),
-      decode_(decode),
-      end_(end),
-      blockSize_(blockSize),
-      longestItem_(longestItem) {}
+    : input_(input), decode_(decode), end_(end), blockSize_(blockSize), longestItem_(longestItem) {
+    if (decode_)
+        decoder_.Decode(start, pending_);
+    else
+        pending_ = std::move(start);
+}
 
 // Just after the last separator that is surely whole: a CR at the very end
 // may be the first half of a CR LF.
@@ -32,30 +32,33 @@ std::size_t TextBlocks::WholeItemsEnd(bool atEnd) const {
     return at == std::string_view::npos ? 0 : at + 1;
 }
 
+// Most of a large list passes through here: a block is handed out by
+// swapping buffers, and bytes that stand as they are read are read straight
+// into the text, so that each byte is copied as few times as can be.
 bool TextBlocks::Next(std::string& block) {
     for (;;) {
-        if (!raw_.empty() && decode_)
-            decoder_.Decode(raw_, pending_);
-        else
-            pending_.append(raw_);
-        raw_.clear();
         const bool atEnd = ended_;
         if (atEnd && decode_) {
             decoder_.Finish(pending_);
-            decode_ = false;  // finished
+            decode_ = false;
         }
         const std::size_t whole = WholeItemsEnd(atEnd);
         if (whole > 0 && (atEnd || pending_.size() >= blockSize_ / 2)) {
-            block.assign(pending_, 0, whole);
-            pending_.erase(0, whole);
+            block.swap(pending_);
+            pending_.assign(block, whole, std::string::npos);
+            block.resize(whole);
             return true;
         }
         if (atEnd) return false;
         if (pending_.size() - whole > longestItem_) throw Trouble(ItemTooLong(longestItem_));
-        raw_.resize(blockSize_);
-        const std::size_t read = input_.Read(raw_.data(), raw_.size());
-        raw_.resize(read);
+        const bool direct = !decode_ || decoder_.TakesBytesAsTheyStand();
+        std::string& target = direct ? pending_ : raw_;
+        const std::size_t held = direct ? pending_.size() : 0;
+        target.resize(held + blockSize_);
+        const std::size_t read = input_.Read(target.data() + held, blockSize_);
+        target.resize(held + read);
         if (read == 0) ended_ = true;
+        if (!direct) decoder_.Decode(raw_, pending_);
     }
 }
 

@@ -27,8 +27,8 @@ public:
 private:
     std::size_t WholeItemsEnd(bool atEnd) const;
 
-    std::string raw_;  // bytes read, not yet decoded
     Input& input_;
+    std::string raw_;  // bytes read, for the decoder
     bool decode_;
     ItemEnd end_;
     std::size_t blockSize_;

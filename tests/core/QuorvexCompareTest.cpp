@@ -338,7 +338,7 @@ TEST(QuorvexCompare, GivesTheSameBytesInPiecesOnDiskAsInMemory) {
                 EXPECT_EQ(system.Run(arguments), inMemory);
                 EXPECT_EQ(system.out, expected) << testing::PrintToString(arguments);
                 EXPECT_EQ(system.written, expectedFiles);
-                EXPECT_EQ(system.scratches, scratches + 1);
+                EXPECT_GT(system.scratches, scratches);
             }
         }
         EXPECT_EQ(system.err, "");
