@@ -415,8 +415,8 @@ Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::ui
     // of many streams at once (a reader holds up to two chunks), large
     // enough that the scratch files are read in long runs.
     const std::size_t chunk =
-        static_cast<std::size_t>(std::clamp<std::uint64_t>(PowerOfTwoUpTo(memory / 8192 + 1), 1 << 12, 1 << 16));
-    const std::uint64_t streamsAtOnce = std::clamp<std::uint64_t>(memory / (8 * chunk), 2, 4096);
+        static_cast<std::size_t>(std::clamp<std::uint64_t>(PowerOfTwoUpTo(memory / 8192 + 1), 1 << 12, 1 << 14));
+    const std::uint64_t streamsAtOnce = std::clamp<std::uint64_t>(memory / (8 * chunk), 2, 1 << 16);
     const std::uint64_t share = std::max<std::uint64_t>(memory / (2 * threads), 1 << 12);
     // A table that fits the processor's cache is matched several times
     // faster.
