@@ -1,7 +1,9 @@
 #!/bin/sh
-# Times quorvex-compare file to file against LC_ALL=C sort + comm and a Python
-# set difference on the same lists in one run, with each one's peak memory:
-# 1, 3 and 10 million lines a side, or the millions given as arguments.
+# Times quorvex-compare file to file against LC_ALL=C sort + comm and a plain
+# Python set difference on the same lists in one run, with each one's peak
+# memory and temporary disk: in memory, beyond memory, and its growth from 10
+# to 100 million lines a side (about 20 GB of lists and half an hour in all),
+# or the sections named as arguments (memory, beyond, growth).
 # Figures in docs/performance.md.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
