@@ -286,12 +286,12 @@ private:
             const std::string_view key = rules_.Key(rules_.Shown(item), scratch);
             return table.Insert(key, Hash64(key, kTableSeed));
         };
-        // Each right item's entry, for the second pass over them.
+        // Each right item's entry, for the second pass over them; it counts
+        // against the table's limit.
         std::vector<std::uint32_t>& rightEntries = rightEntries_;
         rightEntries.clear();
         for (RecordReader right(store_, partition.sides[1]); right.Next(record);) {
             const std::uint32_t entry = entryOf(record.item);
-            // Twice its size: the array doubles as it grows.
             if (entry == KeyTable::kFull || !table.Reserve(sizeof entry)) return false;
             rightEntries.push_back(entry);
             ++table[entry].right;

@@ -125,6 +125,53 @@ std::array<std::uint64_t, 2> CompareInMemory(std::array<Side, 2>& sides, const C
     return {result.left.size(), result.right.size()};
 }
 
+// Whether both lists fit in memory for the comparison there: then both are
+// read whole, files mapped where they can be. An input that tells no size
+// is read until it ends or no longer fits.
+bool ReadWholeIfTheyFit(std::array<Side, 2>& sides, std::uint64_t memory, const CompareOptions& compare,
+                        unsigned threads) {
+    std::uint64_t room = memory / InMemoryFactor(compare), known = 0;
+    for (Side& side : sides) known += side.input->Size().value_or(0);
+    if (known > room) return false;
+    room -= known;
+    for (Side& side : sides) {
+        if (side.input->Size()) continue;
+        ReadUpTo(side, room + 1, compare.itemEnd, LongestItem(memory));
+        if (!side.ended) return false;
+        room -= std::min<std::uint64_t>(room, side.start.size());
+    }
+    // Reading a file takes fresh memory, and the system's first touch of
+    // fresh memory costs more than the reading; a file that cannot be mapped
+    // is read on a thread of its own, as two processors share that cost.
+    for (Side& side : sides)
+        if (!side.folder && side.start.empty() && (side.mapped = side.input->Mapped())) side.ended = true;
+    const unsigned readers = threads > 1 ? 2 : 1;
+    OnThreads(readers, [&](unsigned first) {
+        for (unsigned side = first; side < 2; side += readers)
+            if (!sides[side].folder && !sides[side].mapped)
+                ReadUpTo(sides[side], UINT64_MAX, compare.itemEnd, LongestItem(memory));
+    });
+    return true;
+}
+
+// The comparison of lists too large for memory, in pieces in scratch files.
+Tally CompareInPieces(std::array<Side, 2>& sides, std::uint64_t memory, const CompareOptions& compare,
+                      unsigned threads, const std::string& temporaryFolder, System& system, Report& report) {
+    std::optional<std::uint64_t> size = 0;
+    for (Side& side : sides) {
+        const auto rest = side.input->Size();
+        size = size && rest ? std::optional(*size + *rest + side.start.size()) : std::nullopt;
+    }
+    const auto block = static_cast<std::size_t>(std::clamp<std::uint64_t>(memory / 16 / threads, 1 << 12, 8 << 20));
+    std::array<std::unique_ptr<TextBlocks>, 2> lists;
+    for (int side = 0; side < 2; ++side)
+        lists[side] = std::make_unique<TextBlocks>(std::move(sides[side].start), *sides[side].input,
+                                                   !sides[side].folder, compare.itemEnd, block, LongestItem(memory));
+    const auto newScratch = [&] { return system.CreateScratch(temporaryFolder); };
+    return ComparePartitioned({lists[0].get(), lists[1].get()}, size, compare, Limits{memory, threads}, newScratch,
+                              report);
+}
+
 // The window takes two files or two folders, not standard input, and none
 // of the options, which it has its own controls for.
 int OpenInWindow(const Options& options, System& system) {
@@ -159,48 +206,11 @@ int Compare(const Options& options, System& system) {
 
     std::array<Side, 2> sides;
     for (int side = 0; side < 2; ++side) sides[side] = OpenSide(options.inputs[side], options, system);
-    // In memory when both fit, read whole; an input that tells no size is
-    // read until it ends or no longer fits.
-    std::uint64_t room = memory / InMemoryFactor(compare), known = 0;
-    for (Side& side : sides) known += side.input->Size().value_or(0);
-    bool fits = known <= room;
-    room -= std::min(room, known);
-    for (Side& side : sides) {
-        if (!fits || side.input->Size()) continue;
-        ReadUpTo(side, room + 1, compare.itemEnd, LongestItem(memory));
-        fits = side.ended;
-        room -= std::min<std::uint64_t>(room, side.start.size());
-    }
-    // A file is mapped where it can be: reading it takes fresh memory, and
-    // the system's first touch of fresh memory costs more than the reading.
-    // Both at once otherwise, as two processors share that cost.
-    for (Side& side : sides)
-        if (fits && !side.folder && side.start.empty() && (side.mapped = side.input->Mapped())) side.ended = true;
-    if (fits)
-        OnThreads(threads > 1 ? 2 : 1, [&](unsigned first) {
-            for (unsigned side = first; side < 2; side += threads > 1 ? 2 : 1)
-                if (!sides[side].folder && !sides[side].mapped)
-                    ReadUpTo(sides[side], UINT64_MAX, compare.itemEnd, LongestItem(memory));
-        });
     std::array<std::uint64_t, 2> held{}, kept{};
-    if (fits) {
+    if (ReadWholeIfTheyFit(sides, memory, compare, threads)) {
         kept = CompareInMemory(sides, compare, report, held);
     } else {
-        std::optional<std::uint64_t> size = 0;
-        for (Side& side : sides) {
-            const auto rest = side.input->Size();
-            size = size && rest ? std::optional(*size + *rest + side.start.size()) : std::nullopt;
-        }
-        const Limits limits{memory, threads};
-        const std::size_t block = static_cast<std::size_t>(std::clamp<std::uint64_t>(memory / 16 / threads, 1 << 12, 8 << 20));
-        std::array<std::unique_ptr<TextBlocks>, 2> lists;
-        for (int side = 0; side < 2; ++side)
-            lists[side] = std::make_unique<TextBlocks>(std::move(sides[side].start), *sides[side].input,
-                                                       !sides[side].folder, compare.itemEnd, block,
-                                                       LongestItem(memory));
-        const auto newScratch = [&] { return system.CreateScratch(options.temporaryFolder); };
-        const Tally tally =
-            ComparePartitioned({lists[0].get(), lists[1].get()}, size, compare, limits, newScratch, report);
+        const Tally tally = CompareInPieces(sides, memory, compare, threads, options.temporaryFolder, system, report);
         held = tally.held;
         kept = tally.kept;
     }
