@@ -1,4 +1,5 @@
 // quorvex-compare on a POSIX system (Linux natively).
+#include <sched.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -45,7 +46,14 @@ public:
         return folder && *folder ? folder : "/tmp";
     }
     std::uint64_t AvailableMemory() override { return AvailableMemoryHere(); }
-    unsigned Processors() override { return std::thread::hardware_concurrency(); }
+    // Those this process may run on (taskset, a container's CPU set), not
+    // all the machine has.
+    unsigned Processors() override {
+        cpu_set_t set;
+        CPU_ZERO(&set);
+        if (sched_getaffinity(0, sizeof set, &set) == 0) return static_cast<unsigned>(CPU_COUNT(&set));
+        return std::thread::hardware_concurrency();
+    }
     void FoldCase(std::string_view item, std::string& folded) override { FoldUnicodeCase(item, folded); }
     bool OpenInWindow(const std::string&, const std::string&, bool, std::string& reason) override {
         reason = "the Quorvex window is a Windows program";
