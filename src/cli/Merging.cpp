@@ -74,8 +74,10 @@ std::vector<Stream> SortedRuns(std::vector<Stream>& streams, std::uint64_t memor
     for (Stream& stream : streams) {
         RecordReader reader(pool.Store(), std::move(stream));
         while (reader.Next(record)) {
-            // The sort needs about as much again for its keys and order.
-            if (!spans.empty() && (items.size() + record.item.size() + 24 * spans.size()) * 2 > memory) writeRun();
+            // The sort takes a key as long as each item and about 120 bytes
+            // more for each: its place here, its view, its mark and its
+            // entries in the sort's two arrays.
+            if (!spans.empty() && (items.size() + record.item.size()) * 2 + 120 * spans.size() > memory) writeRun();
             spans.emplace_back(items.size(), record.item.size());
             items.append(record.item);
         }
