@@ -11,21 +11,26 @@ namespace {
 constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
 
 std::uint32_t Hash(std::string_view key) {
+    const auto load = [](const char* p, std::size_t size) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, p, size);
+        return word;
+    };
+    const auto mix = [](std::uint64_t h, std::uint64_t word) {
+        h = (h ^ word) * kMul;
+        return h ^ (h >> 29);
+    };
     std::uint64_t h = key.size() * kMul;
     const char* p = key.data();
     std::size_t n = key.size();
-    while (n >= 8) {
-        std::uint64_t chunk;
-        std::memcpy(&chunk, p, 8);
-        h = (h ^ chunk) * kMul;
-        h ^= h >> 29;
-        p += 8;
-        n -= 8;
-    }
-    if (n > 0) {
-        std::uint64_t chunk = 0;
-        std::memcpy(&chunk, p, n);
-        h = (h ^ chunk) * kMul;
+    // The last word overlaps the one before it: no tail to copy byte by byte.
+    if (n >= 8) {
+        for (; n > 8; p += 8, n -= 8) h = mix(h, load(p, 8));
+        h = mix(h, load(p + n - 8, 8));
+    } else if (n >= 4) {
+        h = mix(h, load(p, 4) << 32 | load(p + n - 4, 4));
+    } else if (n > 0) {
+        h = mix(h, load(p, 1) | load(p + n / 2, 1) << 8 | load(p + n - 1, 1) << 16);
     }
     h ^= h >> 32;
     h *= 0xD6E8FEB86659FD93ull;

@@ -8,6 +8,7 @@
 namespace quorvex {
 
 std::string_view TrimSpaces(std::string_view text) {
+    if (text.empty() || (text.front() != ' ' && text.back() != ' ')) return text;  // most items
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return text.substr(text.size());
     const auto last = text.find_last_not_of(' ');
