@@ -1,41 +1,13 @@
 #include "compare/KeyMatching.h"
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <stdexcept>
 
+#include "compare/KeyHash.h"
+
 namespace quorvex {
 namespace {
-
-constexpr std::uint64_t kMul = 0x9E3779B97F4A7C15ull;
-
-std::uint32_t Hash(std::string_view key) {
-    const auto load = [](const char* p, std::size_t size) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, p, size);
-        return word;
-    };
-    const auto mix = [](std::uint64_t h, std::uint64_t word) {
-        h = (h ^ word) * kMul;
-        return h ^ (h >> 29);
-    };
-    std::uint64_t h = key.size() * kMul;
-    const char* p = key.data();
-    std::size_t n = key.size();
-    // The last word overlaps the one before it: no tail to copy byte by byte.
-    if (n >= 8) {
-        for (; n > 8; p += 8, n -= 8) h = mix(h, load(p, 8));
-        h = mix(h, load(p + n - 8, 8));
-    } else if (n >= 4) {
-        h = mix(h, load(p, 4) << 32 | load(p + n - 4, 4));
-    } else if (n > 0) {
-        h = mix(h, load(p, 1) | load(p + n / 2, 1) << 8 | load(p + n - 1, 1) << 16);
-    }
-    h ^= h >> 32;
-    h *= 0xD6E8FEB86659FD93ull;
-    return static_cast<std::uint32_t>(h >> 32);
-}
 
 struct Entry {
     std::uint32_t hash;
@@ -101,7 +73,7 @@ void MatchBucket(const KeyedItems& left, const Entry* leftEntries, std::size_t l
 
 std::vector<std::uint32_t> KeyHashes(const KeyedItems& items) {
     std::vector<std::uint32_t> hashes(items.size());
-    for (std::size_t i = 0; i < items.size(); ++i) hashes[i] = Hash(items.Key(i));
+    for (std::size_t i = 0; i < items.size(); ++i) hashes[i] = static_cast<std::uint32_t>(Hash64(items.Key(i)) >> 32);
     return hashes;
 }
 
