@@ -117,17 +117,18 @@ public:
     }
 
 private:
+    // A named CALLBACK: on 32-bit Windows a lambda converts only to a cdecl
+    // pointer.
+    static BOOL CALLBACK TypeName(HWND child, LPARAM name) {
+        char kind[16] = {};
+        GetClassNameA(child, kind, sizeof kind);
+        if (lstrcmpiA(kind, "Edit") != 0) return TRUE;
+        SendMessageA(child, WM_SETTEXT, 0, name);
+        return FALSE;
+    }
+
     void Answer(HWND dialog) {
-        EnumChildWindows(
-            dialog,
-            [](HWND child, LPARAM name) {
-                char kind[16] = {};
-                GetClassNameA(child, kind, sizeof kind);
-                if (lstrcmpiA(kind, "Edit") != 0) return TRUE;
-                SendMessageA(child, WM_SETTEXT, 0, name);
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(name_.c_str()));
+        EnumChildWindows(dialog, TypeName, reinterpret_cast<LPARAM>(name_.c_str()));
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         Sleep(50);
     }

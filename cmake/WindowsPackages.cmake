@@ -70,8 +70,9 @@ add_custom_command(OUTPUT ${QUORVEX_INSTALLER}
   DEPENDS ${installer_script} ${refusal_include} quorvex quorvex-compare $<TARGET_FILE:quorvex>
           $<TARGET_FILE:quorvex-compare> ${QUORVEX_HELP_FILE} ${QUORVEX_ICON_FILE}
   COMMENT "Building ${QUORVEX_INSTALLER}" VERBATIM)
-# The test build runs its installer under Wine, so builds it with the rest.
-if(QUORVEX_TESTS)
+# A test build that runs its own installer under Wine builds it with the
+# rest; one that runs the product's does not.
+if(QUORVEX_TESTS AND NOT QUORVEX_PRODUCT_FOLDER AND NOT QUORVEX_WINE32)
   set(in_all ALL)
 else()
   set(in_all "")

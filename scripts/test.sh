@@ -1,12 +1,20 @@
 #!/bin/sh
-# Builds the four presets and the packages and runs every test: the native
-# unit tests (ASan and UBSan), the check of the 32-bit product and of the
-# packages, and the 64-bit build's tests under Wine on a private X server.
-# Ends with ctest's summary.
+# Builds the presets and the packages and runs every test: the native unit
+# tests (ASan and UBSan), the fuzz targets, the check of the 32-bit product
+# and of the packages, and the Windows builds' tests under Wine on a private
+# X server. Ends with ctest's summary. The tests have a Wine prefix and a
+# Wine server of their own: a Quorvex started by scripts/run.sh (or any
+# program of another prefix) keeps running through them.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-scripts/build.sh win32 win64 native fuzz
+export QUORVEX_WINEPREFIX="$root/build/test-wineprefix"
+scripts/setup-deps.sh
+# With 32-bit Wine the product itself is tested: its programs and installer
+# by the 32-bit test build, which also runs the window tests 32-bit.
+tested="native fuzz win64"
+[ -x /usr/lib/wine/wine ] && tested="$tested win32-test"
+scripts/build.sh win32 $tested
 # What the package tests check.
 scripts/package.sh >/dev/null
 
@@ -14,11 +22,15 @@ scripts/package.sh >/dev/null
 . scripts/xvfb.sh
 trap end_session EXIT INT TERM
 start_xvfb
-# One wineserver for the whole run, so each test starts in a fraction of a second.
-wineserver -p
+# One wineserver for the whole run, so each test starts in a fraction of a
+# second. One still running in this prefix is an earlier run's: it goes.
+if ! wineserver -p 2>/dev/null; then
+    wineserver -k 2>/dev/null || true
+    wineserver -p 2>/dev/null || echo "test.sh: no Wine server of its own for $WINEPREFIX; each test starts one" >&2
+fi
 
-# Both build folders' tests in one run, with one summary.
-printf 'subdirs("native" "fuzz" "win64")\n' > build/CTestTestfile.cmake
+# Every build folder's tests in one run, with one summary.
+printf 'subdirs(%s)\n' "$(printf '"%s" ' $tested)" > build/CTestTestfile.cmake
 set +e
 ctest --test-dir build --output-on-failure -j2 "$@"
 rc=$?

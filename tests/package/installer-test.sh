@@ -1,8 +1,9 @@
 #!/bin/bash
-# The installer, in its 64-bit form, under wine64: a silent install into a
-# scratch folder and what it leaves, the uninstaller and what it removes, and
-# a refused system on which nothing is copied. What the prefix held before
-# (an InstallPath value) is put back.
+# The installer under Wine: a silent install into a scratch folder and what
+# it leaves, the uninstaller and what it removes, and a refused system on
+# which nothing is copied. What the prefix held before (an InstallPath
+# value) is put back. The product's installer is 32-bit: in a 64-bit prefix
+# its registry values are in the 32-bit view.
 # Usage: installer-test.sh INSTALLER BUILD-FOLDER VERSION
 set -u
 installer=$(realpath "$1") build=$(realpath "$2") version=$3
@@ -19,7 +20,9 @@ failures=0
 fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
 # Through files, not pipes: Wine's helper processes would keep a pipe open.
 win() { wine "$@" > "$work/out" 2>&1 < /dev/null; }
-query() { win reg query "$@"; local status=$?; tr -d '\r' < "$work/out"; return $status; }
+view=/reg:64
+file -b "$installer" | grep -q '^PE32 ' && view=/reg:32
+query() { win reg query "$@" $view; local status=$?; tr -d '\r' < "$work/out"; return $status; }
 install_path() { query "$suite" /v InstallPath | sed -n 's/^ *InstallPath *REG_SZ *//p'; }
 
 saved=$(install_path)
@@ -31,11 +34,11 @@ cleanup() {
         grep -qxF "$copy" <<< "$copies_before" || rm -rf "$copy"
     done
     if [ $failures -ne 0 ]; then
-        win reg delete "$entry" /f
-        win reg delete "$suite" /v InstallPath /f
+        win reg delete "$entry" /f $view
+        win reg delete "$suite" /v InstallPath /f $view
         rm -rf "$menu"
     fi
-    [ -n "$saved" ] && win reg add "$suite" /v InstallPath /d "$saved" /f
+    [ -n "$saved" ] && win reg add "$suite" /v InstallPath /d "$saved" /f $view
     rm -rf "$work"
 }
 trap cleanup EXIT

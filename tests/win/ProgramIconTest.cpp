@@ -27,7 +27,7 @@ const BYTE* Resource(HMODULE module, LPCSTR name, LPCSTR type) {
 // Vista the one with alpha; a mask that hides nothing shows a black square
 // (the mask starts at the bottom-left corner, which the drawing leaves clear).
 TEST(ProgramIcon, TheProgramHoldsEachSizeInEveryDepthWithAMask) {
-    const HMODULE product = LoadLibraryExA(BesideTests("Quorvex.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE product = LoadLibraryExA(Product("Quorvex.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     const BYTE* group = Resource(product, MAKEINTRESOURCEA(IDI_PROGRAM), RT_GROUP_ICON);
     ASSERT_NE(group, nullptr);
     std::set<std::pair<int, int>> images;

@@ -25,7 +25,7 @@ UniqueProcess StartProgram(std::string commandLine) {
 }
 
 TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
-    const std::string product = BesideTests("Quorvex.exe");
+    const std::string product = Product("Quorvex.exe");
     TempFolder folder;
     for (const auto& [version, supported] : {std::pair{"winme", true}, {"win2k", true}, {"winxp", true},
                                              {"win2k3", true}, {"vista", true}, {"win98", false}, {"nt40", false},
@@ -77,7 +77,7 @@ DWORD ExitCodeOf(const std::string& commandLine) {
 TEST(QuorvexCompare, GuiOpensBothFilesInTheWindowBesideIt) {
     TempFolder folder;
     const std::string left = folder.Write("left.txt", "x"), right = folder.Write("right.txt", "y");
-    EXPECT_EQ(ExitCodeOf("\"" + BesideTests("quorvex-compare.exe") + "\" --gui " + left + " " + right), 0u);
+    EXPECT_EQ(ExitCodeOf("\"" + Product("quorvex-compare.exe") + "\" --gui " + left + " " + right), 0u);
     HWND form = nullptr;
     const auto pane = [&](int i) {  // GetWindowText does not ask another program's box
         char text[16] = {};
@@ -97,7 +97,7 @@ TEST(QuorvexCompare, ReplacesAnOutputFileOnWindowsMeToo) {
     TempFolder folder;
     const std::string left = folder.Write("left.txt", "x"), right = folder.Write("right.txt", "y");
     const std::string out = folder.Write("out.txt", "old"), copy = folder.Path() + "\\compare-winme.exe";
-    CopyFileA(BesideTests("quorvex-compare.exe").c_str(), copy.c_str(), FALSE);
+    CopyFileA(Product("quorvex-compare.exe").c_str(), copy.c_str(), FALSE);
     const char settings[] = "Software\\Wine\\AppDefaults\\compare-winme.exe";
     SHSetValueA(HKEY_CURRENT_USER, settings, "Version", REG_SZ, "winme", 6);
     EXPECT_EQ(ExitCodeOf("\"" + copy + "\" --quiet --output-left " + out + " " + left + " " + right), 1u);  // they differ

@@ -210,6 +210,14 @@ std::string BesideTests(const std::string& name) {
     return std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + name;
 }
 
+std::string Product(const std::string& name) {
+#ifdef QUORVEX_PRODUCT_FOLDER
+    return QUORVEX_PRODUCT_FOLDER + name;
+#else
+    return BesideTests(name);
+#endif
+}
+
 ProductControls::ProductControls() {
     const std::string product = BesideTests("Quorvex.exe");
     ACTCTXA context{};

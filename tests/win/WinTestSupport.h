@@ -23,6 +23,9 @@ inline bool IsPressed(HWND button) { return SendMessageA(button, BM_GETCHECK, 0,
 
 // A file beside the test programs (the product, the help folder).
 std::string BesideTests(const std::string& name);
+// A program as users receive it: from the product's build folder where the
+// tests were built to run it, otherwise the one beside the tests.
+std::string Product(const std::string& name);
 
 // Presses `key` with the `held` keys down, as the keyboard does.
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
