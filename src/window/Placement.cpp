@@ -1,5 +1,7 @@
 #include "window/Placement.h"
 
+#include <algorithm>
+
 #include "compare/TextRoutines.h"
 
 namespace quorvex {
@@ -10,6 +12,12 @@ std::optional<StoredPlace> StoredPlaceOf(std::string_view left, std::string_view
                             LeadingNumber16(height)};
     if (place.width == 0 && place.height == 0) return std::nullopt;
     return place;
+}
+
+PixelRect PlaceToOpen(const StoredPlace& stored, TwipsPerPixel tpp, PixelSize minTrack) {
+    const PixelRect p = ToPixels({static_cast<float>(stored.left), static_cast<float>(stored.top),
+                                  static_cast<float>(stored.width), static_cast<float>(stored.height)}, tpp);
+    return {p.left, p.top, std::max(p.width, minTrack.width), std::max(p.height, minTrack.height)};
 }
 
 StoredPlace PlaceToStore(const PixelRect& window, bool restored, const PixelRect& lastRestored, TwipsPerPixel tpp) {

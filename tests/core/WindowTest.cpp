@@ -68,8 +68,14 @@ TEST(PlaceToStore, IsTheLastRestoredPlaceWhileMinimizedOrMaximized) {
 
 TEST(StoredPlaceOf, ReadsLeadingNumbersAndNothingWithoutASize) {
     EXPECT_EQ(StoredPlaceOf("-1200.4", "900 twips", "8250", "6000"), (StoredPlace{-1200, 900, 8250, 6000}));
-    EXPECT_EQ(StoredPlaceOf("40000", "none", "8250", ""), (StoredPlace{0, 0, 8250, 0}));  // the system raises it
+    EXPECT_EQ(StoredPlaceOf("40000", "none", "8250", ""), (StoredPlace{0, 0, 8250, 0}));  // raised on opening
     EXPECT_EQ(StoredPlaceOf("10", "10", "", "0"), std::nullopt);
+}
+
+// A lost height opened a bare caption, and the closing stored it so again.
+TEST(PlaceToOpen, NoSmallerEitherWayThanTheMinimumTrackSizeWhereverStored) {
+    EXPECT_EQ(PlaceToOpen({-1200, 900, 8250, 0}, {15, 12}, {538, 322}), (PixelRect{-80, 75, 550, 322}));
+    EXPECT_EQ(PlaceToOpen({0, 0, 8055, 3876}, {15, 12}, {538, 322}), (PixelRect{0, 0, 538, 323}));
 }
 
 TEST(FolderChoice, FileSystemFoldersAndTheDesktopOnlyAndTheHelpTopicByExactProgramName) {

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "MainFormFixture.h"
 #include "folderbrowse/win32/FolderBrowse.h"
@@ -45,6 +47,23 @@ TEST_F(Settings, TheWindowReopensWhereAndAsLargeAsItWasClosed) {
     EXPECT_EQ(GetPropA(Textbox(0), "OldWndProc"), nullptr);  // the closing ran
     SendMessageA(Form(), WM_CLOSE, 0, 0);
     EXPECT_EQ(Opened(), (std::vector<LONG>{60, 70, 610, 460}));
+}
+
+// A height lost or too small opened a bare caption, which the closing stored
+// again; the least size is the one the form gives a drag.
+TEST_F(Settings, TheWindowOpensNoSmallerThanADragLeavesItAndIsStoredSo) {
+    for (auto [width, height, opens] : {std::tuple{"8250", "", 550L}, {"3000", "1500", 0L}}) {
+        SaveRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.width", width);
+        if (*height) SaveRegString(HKEY_CURRENT_USER, "Software\\Orlenti\\Quorvex", "Quorvex.height", height);
+        for (const char* round : {"opened", "reopened"}) {
+            const std::vector<LONG> opened = Opened();
+            MINMAXINFO least{};
+            SendMessageA(Form(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&least));
+            const std::vector<LONG> expected{0, 0, std::max(opens, least.ptMinTrackSize.x), least.ptMinTrackSize.y};
+            EXPECT_EQ(opened, expected) << width << " " << round;
+            SendMessageA(Form(), WM_CLOSE, 0, 0);
+        }
+    }
 }
 
 // A close that comes while the program asks something (another program

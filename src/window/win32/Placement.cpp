@@ -1,6 +1,7 @@
 #include "window/win32/Placement.h"
 
 #include "platform/win32/Registry.h"
+#include "window/win32/Subclass.h"
 
 namespace quorvex {
 namespace {
@@ -15,6 +16,17 @@ void Write(const std::string& name, const char* suffix, long twips) {
     SaveRegString(HKEY_CURRENT_USER, kKey, name + suffix, std::to_string(twips));
 }
 
+// The form's minimum track size, asked of the procedure that gives it for a
+// drag: the form is placed before it is subclassed, so a WM_GETMINMAXINFO
+// sent now would come back with the system's defaults.
+PixelSize MinTrackSize(HWND form) {
+    MINMAXINFO info{};
+    info.ptMinTrackSize = {GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SubclassWndProc(form, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return {info.ptMinTrackSize.x, info.ptMinTrackSize.y};
+}
+
 }  // namespace
 
 bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp) {
@@ -23,8 +35,7 @@ bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp) 
     const std::string width = Read(name, ".width"), height = Read(name, ".height");
     const auto place = StoredPlaceOf(left, top, width, height);
     if (!place) return false;
-    const PixelRect p = ToPixels({static_cast<float>(place->left), static_cast<float>(place->top),
-                                  static_cast<float>(place->width), static_cast<float>(place->height)}, tpp);
+    const PixelRect p = PlaceToOpen(*place, tpp, MinTrackSize(form));
     if (GetWindowLongA(form, GWL_STYLE) & WS_THICKFRAME)
         MoveWindow(form, p.left, p.top, p.width, p.height, TRUE);
     else

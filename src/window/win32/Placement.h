@@ -10,7 +10,8 @@
 namespace quorvex {
 
 // Puts the form where the values `name`.left, .top, .width and .height say
-// (StoredPlaceOf); false, and the form left alone, when nothing is stored.
+// (StoredPlaceOf), at least as large as its minimum track size
+// (PlaceToOpen); false, and the form left alone, when nothing is stored.
 bool LoadWindowPlacement(HWND form, const std::string& name, TwipsPerPixel tpp);
 
 // Stores `place`.left, .top, .height and .width, in this order.
