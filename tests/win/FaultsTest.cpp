@@ -47,6 +47,7 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     const std::string readOnly = folder_.Write("read-only.txt", old);
     SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
     saveFails("over a read-only file", readOnly);
+    EXPECT_TRUE(GetFileAttributesA(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY);
     const std::string held = folder_.Write("held.txt", old);
     const UniqueFile other(CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     saveFails("over a file another program holds open", held);
@@ -54,6 +55,38 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     if (!folder_.MakeTinyDisk("tiny")) GTEST_SKIP() << "no tmpfs for a full disk";
     const std::string full = folder_.Write("tiny\\full.txt", old);
     saveFails("onto a full disk", full);
+}
+
+// A save keeps what the file was, from the window and from quorvex-compare:
+// a hidden file stays hidden. A link is replaced, not followed, and no
+// backup stays behind.
+TEST_F(Faults, ASaveKeepsAHiddenFileHiddenAndReplacesALinkNotItsTarget) {
+    const std::string hidden = folder_.Write("hidden.txt", "old"), real = folder_.Write("real.txt", "real");
+    const std::string link = folder_.Path() + "\\link.txt";
+    ASSERT_TRUE(folder_.RunCommand("/bin/ln -s real.txt link.txt", [&] { return FileLength(link).has_value(); }));
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    const auto names = [&] { return ListFolderTree(folder_.Path(), "", [] { return false; }); };
+    const std::string before = names();
+    form_->SaveFile(hidden, "new");
+    form_->SaveFile(link, "new");
+    const auto bytes = [](const std::string& path) { return ReadWholeFile(path, kNoLimit, kNoLimit).bytes; };
+    EXPECT_EQ(bytes(hidden) + "|" + bytes(link) + "|" + bytes(real), "new|new|real");
+    EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(names(), before);
+
+    SetFileAttributesA(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);  // whatever the window's save left
+    std::string command = "\"" + BesideTests("quorvex-compare.exe") + "\" --quiet --output-left " + hidden;
+    command += " " + real + " " + link;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    EXPECT_EQ(bytes(hidden), "real\r\n");
+    EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN) << "quorvex-compare";
 }
 
 // A sparse file costs no disk however long it says it is.

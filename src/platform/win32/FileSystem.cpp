@@ -1,6 +1,7 @@
 #include "platform/win32/FileSystem.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 
 #include "platform/win32/Handles.h"
@@ -91,11 +92,86 @@ bool WriteAllTo(HANDLE file, const std::string& content) {
     return FlushFileBuffers(file) != FALSE;
 }
 
-// The finished new file takes the place of `path`. Windows 95, 98 and Me have
-// no MoveFileEx that moves: there the old file steps aside under a name of
-// its own until the new one has its place, and comes back if it cannot.
+// The name the system gives what `path` opens, from the root of its volume;
+// for a link, its target's. GetFinalPathNameByHandle comes with Vista, ntdll
+// has told it since NT.
+std::string NameOnVolume(const std::string& path) {
+    using Query = LONG(WINAPI*)(HANDLE, ULONG_PTR*, void*, ULONG, int);
+    constexpr int kFileNameInformation = 9;
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationFile")));
+    const UniqueFile file(CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    struct {
+        ULONG bytes;
+        WCHAR name[1024];
+    } info{};
+    ULONG_PTR status[2] = {};  // an IO_STATUS_BLOCK
+    if (!query || !file || query(file.get(), status, &info, sizeof info, kFileNameInformation) < 0) return {};
+    char name[4 * std::size(info.name)];
+    const int length = WideCharToMultiByte(CP_ACP, 0, info.name, static_cast<int>(info.bytes / sizeof(WCHAR)), name,
+                                           static_cast<int>(std::size(name)), nullptr, nullptr);
+    return std::string(name, length);
+}
+
+// ReplaceFile follows a link: Wine 8's moved the file a link led to under
+// the backup's name, to be deleted with it. Windows shows a link as a
+// reparse point; Wine 8 shows a link to a file as the file, and only the
+// name the system gives what it opens tells: its folder's, then its own.
+bool NamesTheFileItself(const std::string& path, const std::string& folder, DWORD attributes) {
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
+    std::string expected = NameOnVolume(folder);
+    if (expected.empty()) return false;
+    if (expected.back() != '\\') expected += '\\';
+    expected += path.substr(path.find_last_of("\\/") + 1);
+    return lstrcmpiA(NameOnVolume(path).c_str(), expected.c_str()) == 0;
+}
+
+// Windows 2000 and later replace a file keeping what it was: its attributes,
+// its security, its other streams. Windows Me has no ReplaceFileA. Nothing
+// when the old way is to be taken, the files as they were.
+std::optional<bool> ReplaceKeeping(const char* newFile, const std::string& path, const std::string& folder) {
+    using Replace = BOOL(WINAPI*)(LPCSTR, LPCSTR, LPCSTR, DWORD, LPVOID, LPVOID);
+    const auto replace = reinterpret_cast<Replace>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "ReplaceFileA")));
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (!replace || attributes == INVALID_FILE_ATTRIBUTES || !NamesTheFileItself(path, folder, attributes))
+        return std::nullopt;
+    // Wine 8's ReplaceFile moves names and carries no attribute over; Windows
+    // carries these itself. A new file is one the next backup must take.
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    SetFileAttributesA(newFile, (attributes & kept) | FILE_ATTRIBUTE_ARCHIVE);
+    // With a backup named, a failed replace leaves the old file under its own
+    // name or the backup's; without one Windows may have deleted it, and Wine
+    // leaves a file of its own beside it. Only the name is wanted.
+    std::string backup;
+    if (!CreateTemporaryFile(folder, "qvo", backup)) return std::nullopt;
+    DeleteFileA(backup.c_str());
+    // Its write-through flag is not supported: the bytes are on the disk
+    // already, only the names may wait.
+    if (replace(path.c_str(), newFile, backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        DeleteFileA(backup.c_str());
+        return true;
+    }
+    // After ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 the old file is the backup: it
+    // goes back, or, should it not, stays there rather than be lost.
+    const DWORD error = GetLastError();
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && !MoveFileA(backup.c_str(), path.c_str())) {
+        SetLastError(error);
+        return false;
+    }
+    return std::nullopt;
+}
+
+// The finished new file takes the place of `path`, in the old way where it
+// cannot be replaced keeping what it was. Windows 95, 98 and Me have no
+// MoveFileEx that moves: there the old file steps aside under a name of its
+// own until the new one has its place, and comes back if it cannot.
 bool PutInPlace(const char* newFile, const std::string& path, const std::string& folder) {
-    if (IsNtFamily()) return MoveFileExA(newFile, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (IsNtFamily()) {
+        if (const std::optional<bool> replaced = ReplaceKeeping(newFile, path, folder)) return *replaced;
+        return MoveFileExA(newFile, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    }
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return MoveFileA(newFile, path.c_str());
     // Only the name is wanted: the file closes here, before it is deleted.
     std::string aside;

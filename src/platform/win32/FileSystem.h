@@ -36,7 +36,9 @@ ReadResult ReadWholeFile(const std::string& path, std::uint64_t most, std::uint6
 
 // A new file beside `path`, written a piece at a time, that takes the place
 // of `path` in one step at Commit, so that a failure leaves the old file
-// whole; destroyed before, it is deleted. Each step is false with the
+// whole; destroyed before, it is deleted. From Windows 2000 on it keeps what
+// the old file was: its attributes, security and other streams (a link is
+// replaced, not followed, and keeps nothing). Each step is false with the
 // system's error (GetLastError) when it fails; a read-only target is
 // refused at Open.
 class ReplacingFile {
@@ -58,7 +60,7 @@ private:
 };
 
 // Writes `content` to a new file beside `path` and then puts it in place of
-// `path` in one step, so that a failure leaves the old file whole.
+// `path` in one step, as ReplacingFile does.
 bool WriteFileReplacing(const std::string& path, const std::string& content);
 
 // Writes `content` to a file made new in `folder`, under a name of its own
