@@ -64,17 +64,6 @@ TEST_F(Limits, AFileOverThePaneLimitLoadsAsOneThatCannotBeRead) {
     }
 }
 
-using UniqueProcess = UniqueHandle<NullInvalid<HANDLE, CloseKernelHandle>>;
-UniqueProcess Start(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return UniqueProcess();
-    CloseHandle(process.hThread);
-    return UniqueProcess(process.hProcess);
-}
-
 // The product as users receive it: a 3 GB file handed over at start-up
 // loads as one that cannot be read and leaves the program small, and
 // quorvex-compare.exe ends on 1 GB and 3 GB files with its status for
@@ -88,7 +77,7 @@ TEST(ProductLimits, TheProductTakesFilesOfGigabytesWithoutHoldingThem) {
     const std::string huge = SparseFile(folder, "huge.txt", 3 * kGigabyte);
     const std::string list = folder.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" +
                                                           folder.Write("b.txt", "b") + "\r\n");
-    const UniqueProcess window = Start("\"" + Product("Quorvex.exe") + "\" /f" + list);
+    const UniqueProcess window = StartProgram("\"" + Product("Quorvex.exe") + "\" /f" + list);
     ASSERT_TRUE(window);
     HWND form = nullptr;
     const auto pane = [&](int i) {  // GetWindowText does not ask another program's box
@@ -113,7 +102,7 @@ TEST(ProductLimits, TheProductTakesFilesOfGigabytesWithoutHoldingThem) {
     for (const std::uint64_t length : {kGigabyte, 3 * kGigabyte}) {
         SCOPED_TRACE(length);
         const std::string big = SparseFile(folder, "big.txt", length);
-        const UniqueProcess compare = Start("\"" + Product("quorvex-compare.exe") + "\" --quiet " + big + " " + small);
+        const UniqueProcess compare = StartProgram("\"" + Product("quorvex-compare.exe") + "\" --quiet " + big + " " + small);
         ASSERT_TRUE(compare);
         DWORD status = 0;
         EXPECT_EQ(WaitForSingleObject(compare.get(), 60000), WAIT_OBJECT_0);

@@ -12,18 +12,6 @@
 namespace quorvex::test {
 namespace {
 
-// Starts a program; its process, or none when it could not be started.
-using UniqueProcess = UniqueHandle<NullInvalid<HANDLE, CloseKernelHandle>>;
-UniqueProcess StartProgram(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return UniqueProcess();
-    CloseHandle(process.hThread);
-    return UniqueProcess(process.hProcess);
-}
-
 TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
     const std::string product = Product("Quorvex.exe");
     TempFolder folder;

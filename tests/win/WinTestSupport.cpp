@@ -26,7 +26,8 @@ BOOL CALLBACK Collect(HWND window, LPARAM found) {
     return TRUE;
 }
 
-// The children of `parent`, or this thread's top-level windows.
+}  // namespace
+
 std::vector<HWND> WindowsOf(HWND parent) {
     std::vector<HWND> found;
     if (parent != nullptr)
@@ -41,6 +42,8 @@ bool IsOfClass(HWND window, const char* className) {
     GetClassNameA(window, name, static_cast<int>(std::size(name)));
     return _stricmp(name, className) == 0;
 }
+
+namespace {
 
 // The dialog of this thread that takes input now, with this title and a child
 // with this id when given.
@@ -216,6 +219,16 @@ std::string Product(const std::string& name) {
 #else
     return BesideTests(name);
 #endif
+}
+
+UniqueProcess StartProgram(std::string commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return UniqueProcess();
+    CloseHandle(process.hThread);
+    return UniqueProcess(process.hProcess);
 }
 
 ProductControls::ProductControls() {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Handles.h"
+
 #include "platform/win32/WindowText.h"
 
 namespace quorvex::test {
@@ -23,9 +25,16 @@ inline bool IsPressed(HWND button) { return SendMessageA(button, BM_GETCHECK, 0,
 
 // A file beside the test programs (the product, the help folder).
 std::string BesideTests(const std::string& name);
+// The children of `parent`, or this thread's top-level windows.
+std::vector<HWND> WindowsOf(HWND parent);
+bool IsOfClass(HWND window, const char* className);
 // A program as users receive it: from the product's build folder where the
 // tests were built to run it, otherwise the one beside the tests.
 std::string Product(const std::string& name);
+
+// Starts a program; its process, or none when it could not be started.
+using UniqueProcess = UniqueHandle<NullInvalid<HANDLE, CloseKernelHandle>>;
+UniqueProcess StartProgram(std::string commandLine);
 
 // Presses `key` with the `held` keys down, as the keyboard does.
 void PressKey(WORD key, std::initializer_list<WORD> held = {});
