@@ -15,8 +15,9 @@ for p in $packages; do
 done
 if [ -n "$missing" ]; then
     echo "Installing:$missing"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    $sudo apt-get update -qq || { echo "setup-deps.sh: apt-get update failed; nothing was installed" >&2; exit 1; }
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null ||
+        { echo "setup-deps.sh: apt-get install failed for:$missing" >&2; exit 1; }
 fi
 # The i386 packages live in an index of their own, which some days does not
 # match the amd64 one: then the 64-bit build stands in for the product.
