@@ -2,8 +2,9 @@
 # platform-free and includes only the standard library and other platform-free
 # headers, but for ICU in src/cli/icu and the system's own in src/cli/posix
 # (the native program's memory); the Windows services in
-# src/platform/win32 include nothing of the forms; only the main form's own
-# folder includes the main form.
+# src/platform/win32 include nothing of the forms; nothing outside src/app
+# includes the application (its model and its form): the subsystems give it
+# rules, it calls them.
 # Run as a build step: cmake -DSOURCE_DIR=... -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 set(standard_headers
@@ -21,11 +22,11 @@ foreach(source IN LISTS sources)
   foreach(line IN LISTS includes)
     string(REGEX MATCH "[<\"][^>\"]*[>\"]" included "${line}")
     set(fault "")
-    if(source MATCHES "(^|/)win32/")
+    if(NOT source MATCHES "^app/" AND included MATCHES "^\"app/")
+      set(fault "only the application includes the application")
+    elseif(source MATCHES "(^|/)win32/")
       if(source MATCHES "^platform/" AND included MATCHES "^\"(app|window|sources|folderbrowse)/win32/")
         set(fault "Windows services include nothing of the forms")
-      elseif(NOT source MATCHES "^app/" AND included MATCHES "^\"app/win32/")
-        set(fault "only the main form's folder includes the main form")
       endif()
     elseif(included MATCHES "^<(.*)>$")
       set(header "${CMAKE_MATCH_1}")

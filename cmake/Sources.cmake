@@ -4,6 +4,10 @@
 set(QUORVEX_CORE_SOURCES
   src/app/CommandLine.cpp
   src/app/QuorvexModel.cpp
+  src/app/QuorvexModelCompare.cpp
+  src/app/QuorvexModelPaneButtons.cpp
+  src/app/QuorvexModelScrolling.cpp
+  src/app/QuorvexModelSources.cpp
   src/cli/ChunkStore.cpp
   src/cli/Input.cpp
   src/cli/Merging.cpp
@@ -13,27 +17,21 @@ set(QUORVEX_CORE_SOURCES
   src/cli/Run.cpp
   src/cli/TextBlocks.cpp
   src/cli/Utf8.cpp
-  src/compare/CompareCommands.cpp
   src/compare/CompareEngine.cpp
   src/compare/KeyMatching.cpp
   src/compare/SortedResult.cpp
   src/compare/TextRoutines.cpp
   src/platform/DialogText.cpp
   src/sources/Drops.cpp
-  src/sources/FileLoading.cpp
-  src/sources/FolderListing.cpp
   src/sources/FolderWalk.cpp
   src/sources/HandedOverNames.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
-  src/sources/PaneCommands.cpp
-  src/sources/PaneStatus.cpp
   src/folderbrowse/BrowseLayout.cpp
   src/folderbrowse/FolderChoice.cpp
   src/window/MainLayout.cpp
   src/window/Placement.cpp
   src/window/ScrollRules.cpp
-  src/window/SyncScrolling.cpp
   src/window/Twips.cpp
 )
 # The system's lower-case mapping, collation and threads: Windows' own in the

@@ -24,7 +24,7 @@ add_library(quorvex_win STATIC
   src/window/win32/FormGeometry.cpp
   src/window/win32/Placement.cpp
   src/window/win32/Subclass.cpp
-  src/window/win32/SyncScrolling.cpp
+  src/window/win32/PaneHooks.cpp
 )
 target_link_libraries(quorvex_win PUBLIC quorvex_core comctl32 comdlg32 version gdi32 user32 advapi32 shell32 kernel32)
 

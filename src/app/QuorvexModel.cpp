@@ -20,8 +20,8 @@ void QuorvexModel::Start(std::string_view commandLine) {
         for (int pane = 0; pane < 2; ++pane) port_.SetStatus(pane, kStartPrompt);
 }
 
-void QuorvexModel::EnumFileList(std::string F) {
-    for (std::string& name : port_.ReadHandedOverList(F)) FileList.push_back(std::move(name));
+void QuorvexModel::EnumFileList(std::string listFile) {
+    for (std::string& name : port_.ReadHandedOverList(listFile)) FileList.push_back(std::move(name));
 }
 
 // Fills the panes from a list file another program handed over; never

@@ -1,11 +1,13 @@
 // The main form's model: what the form shows and every decision it makes,
 // apart from its window. The form hands it the user's actions and carries
 // out what it asks through a QuorvexPort; the tests drive it natively
-// through a port of plain strings. Its members are defined with the
-// subsystem they belong to: the start-up and the command line here, the
-// compare commands in compare/CompareCommands.cpp, the list sources in
-// sources/ (FileLoading, FolderListing, Drops, PaneStatus, PaneCommands),
-// the scrolling in window/SyncScrolling.cpp.
+// through a port of plain strings. Its members are defined here, a file per
+// concern: start-up and the command line (QuorvexModel.cpp), the compare
+// buttons and options (QuorvexModelCompare.cpp), where a pane's list comes
+// from and its status line (QuorvexModelSources.cpp), each pane's Open, Copy
+// and Save (QuorvexModelPaneButtons.cpp), and the scrolling
+// (QuorvexModelScrolling.cpp). The rules they apply are the subsystems'
+// plain routines.
 #pragma once
 
 #include <array>
@@ -64,7 +66,7 @@ public:
     virtual void ShowOptions(const Options& options) = 0;
     // Both result lists, also while they are hidden.
     virtual void ShowResults(const CompareResult& kept) = 0;
-    virtual void FocusCompareButton(int index) = 0;
+    virtual void FocusCompareButton(int button) = 0;
     // The other pane's text box, or result list, to the first line of this one's.
     virtual void AlignOtherPane(int pane, bool resultLists) = 0;
 
@@ -105,33 +107,34 @@ public:
     // when both panes are empty.
     void Start(std::string_view commandLine);
     // Adds the names of a handed-over list file to FileList and deletes it.
-    void EnumFileList(std::string F);
+    void EnumFileList(std::string listFile);
     // The handed-over names, numbered from 1 (position 0 is not used).
     std::vector<std::string> FileList{std::string()};
 
     View view() const { return view_; }
     const Options& options() const { return options_; }
-    void CompareIt_Click(int index);
+    // Button 0 shows the similarities, button 1 the differences.
+    void CompareIt_Click(int button);
     void Option_Click(Option option);
     void DoCompare();
 
-    void OpenFile(const std::string& filename, int index);
+    void OpenFile(const std::string& filename, int pane);
     // Callers pass an empty root.
-    void AddListing(const std::string& path, int index, const std::string& rootPath);
+    void AddListing(const std::string& path, int pane, const std::string& rootPath);
     bool ListingInProgress() const { return listingInProgress_; }
     const std::string& SourceLabel(int pane) const { return sourceLabel_[pane]; }
-    void Textbox_Change(int index);
-    void StatusTimer_Timer(int index);
+    void Textbox_Change(int pane);
+    void StatusTimer_Timer(int pane);
 
-    void BtnOpen_Click(int index);
-    void BtnOpen_DropDown(int index, const std::string& key);
-    void BtnCopy_Click(int index);
-    void BtnSave_Click(int index);
+    void BtnOpen_Click(int pane);
+    void BtnOpen_DropDown(int pane, const std::string& key);
+    void BtnCopy_Click(int pane);
+    void BtnSave_Click(int pane);
     // Writes the content exactly as given (see the definition).
     void SaveFile(const std::string& filename, const std::string& content);
     // What Copy and Save take: the kept result while results are shown,
     // otherwise the text.
-    std::string PaneContent(int index) const;
+    std::string PaneContent(int pane) const;
 
     // Files and folders dropped onto pane `pane`.
     void Form_Drop(int pane, const std::vector<std::string>& paths);

@@ -8,11 +8,11 @@ namespace quorvex {
 
 enum class View { Edit, Similarities, Differences };
 
-// The view after a click on compare button `index` (0 Similarities,
+// The view after a click on compare button `button` (0 Similarities,
 // 1 Differences): the button's mode when it was released, the edit view when
 // it was the pressed one.
-inline View ViewAfterClick(View current, int index) {
-    const View mode = index == 0 ? View::Similarities : View::Differences;
+inline View ViewAfterClick(View current, int button) {
+    const View mode = button == 0 ? View::Similarities : View::Differences;
     return current == mode ? View::Edit : mode;
 }
 

@@ -8,10 +8,10 @@
 
 namespace quorvex {
 
-// The pane under a drop at `x` client pixels: the right one from the middle
+// The pane under a drop at `dropX` client pixels: the right one from the middle
 // of the form's inner width (twips) on. The position in twips is a 16-bit
 // value, as the forms keep it.
-int DropPane(int x, int twipsPerPixelX, float scaleWidth);
+int DropPane(int dropX, int twipsPerPixelX, float scaleWidth);
 
 // The pane's text with the dropped items' own names added, a line each, each
 // after a CR LF when the text is not empty. A name that a line of the text

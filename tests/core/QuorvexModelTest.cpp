@@ -255,6 +255,31 @@ TEST_F(Model, OpeningOrSavingTheOtherPanesFileAsksFirst) {
     EXPECT_TRUE(port.written.empty());
 }
 
+// Each pane's Copy and Save take that pane's own text, or its own result
+// list, every item ending in CR LF; an empty one is told, never copied.
+TEST_F(Model, CopyAndSaveTakeTheirOwnPanesTextOrResult) {
+    Type(0, "a\r\nb");
+    Type(1, "b\r\nc");
+    model.BtnCopy_Click(1);
+    EXPECT_EQ(port.clipboard, "b\r\nc");
+    model.CompareIt_Click(1);
+    model.BtnCopy_Click(0);
+    EXPECT_EQ(port.clipboard, "a\r\n");
+    model.BtnCopy_Click(1);
+    EXPECT_EQ(port.clipboard, "c\r\n");
+    port.saveDialog = {"C:\\left.txt", "C:\\right.txt"};
+    model.BtnSave_Click(0);
+    model.BtnSave_Click(1);
+    EXPECT_EQ(port.written, (std::map<std::string, std::string>{{"C:\\left.txt", "a\r\n"}, {"C:\\right.txt", "c\r\n"}}));
+    Type(1, "x");
+    model.CompareIt_Click(0);  // nothing in common
+    port.clipboard.clear();
+    model.BtnCopy_Click(1);
+    model.BtnSave_Click(1);
+    EXPECT_EQ(port.clipboard, "");
+    EXPECT_EQ(port.told, (std::vector<Notice>{Notice::NothingToCopy, Notice::NothingToSave}));
+}
+
 TEST_F(Model, TheFolderEntryListsTheChosenFolderAndCancelKeepsThePane) {
     port.listings = {{"C:\\d", "d\r\n"}};
     Type(0, "kept");

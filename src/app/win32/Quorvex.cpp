@@ -24,7 +24,7 @@
 #include "window/ScrollRules.h"
 #include "window/win32/FormGeometry.h"
 #include "window/win32/Placement.h"
-#include "window/win32/SyncScrolling.h"
+#include "window/win32/PaneHooks.h"
 
 namespace quorvex {
 namespace {
@@ -269,7 +269,7 @@ void Quorvex::Form_Drop(WPARAM drop) {
     model_.Form_Drop(DropPane(files.x, tpp_.x, PixelsToTwips(client.right, tpp_.x)), files.paths);
 }
 
-void Quorvex::MouseWheel(int& Wheel, int& WheelKey) {
+void Quorvex::MouseWheel(const int& Wheel, const int& WheelKey) {
     const int step = WheelStep(WheelKey);
     POINT pointer{};
     GetCursorPos(&pointer);

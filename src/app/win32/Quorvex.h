@@ -44,18 +44,18 @@ public:
 
     void Initialize();
     void DoCompare() { model_.DoCompare(); }
-    // Fills pane `index` with a folder's listing; callers pass an empty root.
-    void AddListing(const std::string& path, int index, const std::string& rootPath) {
-        model_.AddListing(path, index, rootPath);
+    // Fills pane `pane` with a folder's listing; callers pass an empty root.
+    void AddListing(const std::string& path, int pane, const std::string& rootPath) {
+        model_.AddListing(path, pane, rootPath);
     }
-    void OpenFile(const std::string& filename, int index) { model_.OpenFile(filename, index); }
+    void OpenFile(const std::string& filename, int pane) { model_.OpenFile(filename, pane); }
     void SaveFile(const std::string& filename, const std::string& content) { model_.SaveFile(filename, content); }
     void Sync(int pane) { model_.Sync(pane); }
-    void EnumFileList(std::string F) { model_.EnumFileList(std::move(F)); }
+    void EnumFileList(std::string listFile) { model_.EnumFileList(std::move(listFile)); }
 
     int MinTrackX() const override { return 530; }
     int MinTrackY() const override { return 320; }
-    void MouseWheel(int& Wheel, int& WheelKey) override;
+    void MouseWheel(const int& Wheel, const int& WheelKey) override;
 
 private:
     std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -81,7 +81,7 @@ private:
     void ShowView(View view) override;
     void ShowOptions(const Options& options) override;
     void ShowResults(const CompareResult& kept) override;
-    void FocusCompareButton(int index) override { CompareIt[index].Focus(); }
+    void FocusCompareButton(int button) override { CompareIt[button].Focus(); }
     void AlignOtherPane(int pane, bool resultLists) override;
     std::optional<std::uint64_t> FileLength(const std::string& path) override;
     std::string ReadFile(const std::string& path) override;

@@ -130,7 +130,7 @@ void FolderBrowse::Cancel_Click() {
 
 void FolderBrowse::Unload() { SendMessageA(hWnd(), WM_CLOSE, 0, 0); }
 
-void FolderBrowse::MouseWheel(int& Wheel, int&) {
+void FolderBrowse::MouseWheel(const int& Wheel, const int&) {
     if (Wheel == 0) return;
     Explorer.Focus();
     // As typed input: the tree moves its selection itself, after this returns.

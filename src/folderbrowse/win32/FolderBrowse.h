@@ -29,7 +29,7 @@ public:
     void Initialize();
     int MinTrackX() const override { return 270; }
     int MinTrackY() const override { return 270; }
-    void MouseWheel(int& Wheel, int& WheelKey) override;
+    void MouseWheel(const int& Wheel, const int& WheelKey) override;
 
     HWND DefaultButton() const override { return Accept.hWnd(); }
     HWND CancelButton() const override { return Cancel.hWnd(); }

@@ -31,14 +31,14 @@ public:
     // pixels together; `Default` carries the system's own maximum.
     virtual int MinTrackX() const = 0;
     virtual int MinTrackY() const = 0;
-    virtual int MaxTrackX(int& Default) const { return Default; }
-    virtual int MaxTrackY(int& Default) const { return Default; }
+    virtual int MaxTrackX(const int& Default) const { return Default; }
+    virtual int MaxTrackY(const int& Default) const { return Default; }
     virtual bool HasResizeHandle() const { return false; }
     // Client twips of the handle's top left corner.
     virtual std::optional<PointTw> GetResizeHandle() const { return std::nullopt; }
     // One wheel message: the rotation (120 a notch, positive away from the
     // user) and the key flags.
-    virtual void MouseWheel(int& Wheel, int& WheelKey) = 0;
+    virtual void MouseWheel(const int& Wheel, const int& WheelKey) = 0;
 
     // The buttons that Enter and Esc press, where the form has them.
     virtual HWND DefaultButton() const { return nullptr; }

@@ -1,4 +1,4 @@
-#include "window/win32/SyncScrolling.h"
+#include "window/win32/PaneHooks.h"
 
 #include "platform/Tried.h"
 #include "platform/win32/Controls.h"

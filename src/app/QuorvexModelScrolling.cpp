@@ -1,5 +1,5 @@
 // Synchronised scrolling of the two panes, the select-all key of their text
-// boxes (the procedures that catch them: win32/SyncScrolling.h).
+// boxes (the procedures that catch them: window/win32/PaneHooks.h).
 #include "app/QuorvexModel.h"
 #include "window/ScrollRules.h"
 

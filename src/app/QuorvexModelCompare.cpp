@@ -1,4 +1,4 @@
-// The main form's compare buttons and options.
+// The main form's compare buttons and options; the engine is compare/'s.
 #include <exception>
 
 #include "app/QuorvexModel.h"
@@ -6,15 +6,15 @@
 
 namespace quorvex {
 
-void QuorvexModel::CompareIt_Click(int index) {
-    view_ = ViewAfterClick(view_, index);
+void QuorvexModel::CompareIt_Click(int button) {
+    view_ = ViewAfterClick(view_, button);
     port_.ShowView(view_);
     if (ShowsResults(view_)) {
         DoCompare();
     } else {
         for (int pane = 0; pane < 2; ++pane) port_.SetStatusTimer(pane, true);
     }
-    port_.FocusCompareButton(index);
+    port_.FocusCompareButton(button);
 }
 
 // Sync scrolling only decides what later scrolls do.

@@ -13,14 +13,14 @@ std::string QuorvexModel::Confirmed(std::string path, int pane) {
     return path;
 }
 
-void QuorvexModel::BtnOpen_Click(int index) {
-    const std::string path = Confirmed(port_.ShowOpenDialog(), index);
-    if (!path.empty()) OpenFile(path, index);
+void QuorvexModel::BtnOpen_Click(int pane) {
+    const std::string path = Confirmed(port_.ShowOpenDialog(), pane);
+    if (!path.empty()) OpenFile(path, pane);
 }
 
-void QuorvexModel::BtnOpen_DropDown(int index, const std::string& key) {
-    if (key == "File") BtnOpen_Click(index);
-    if (key == "Folder") BrowseAndList(index);
+void QuorvexModel::BtnOpen_DropDown(int pane, const std::string& key) {
+    if (key == "File") BtnOpen_Click(pane);
+    if (key == "Folder") BrowseAndList(pane);
 }
 
 void QuorvexModel::BrowseAndList(int pane) {
@@ -32,26 +32,26 @@ void QuorvexModel::BrowseAndList(int pane) {
     if (!folder.empty()) AddListing(folder, pane, "");
 }
 
-std::string QuorvexModel::PaneContent(int index) const {
-    if (!ShowsResults(view_)) return port_.Text(index);
-    return ResultContent(index == 0 ? kept_.result.left : kept_.result.right);
+std::string QuorvexModel::PaneContent(int pane) const {
+    if (!ShowsResults(view_)) return port_.Text(pane);
+    return ResultContent(pane == 0 ? kept_.result.left : kept_.result.right);
 }
 
-void QuorvexModel::BtnCopy_Click(int index) {
-    const std::string content = PaneContent(index);
+void QuorvexModel::BtnCopy_Click(int pane) {
+    const std::string content = PaneContent(pane);
     if (content.empty())
         port_.Tell(Notice::NothingToCopy);
     else
         port_.PutOnClipboard(content);
 }
 
-void QuorvexModel::BtnSave_Click(int index) {
-    const std::string content = PaneContent(index);
+void QuorvexModel::BtnSave_Click(int pane) {
+    const std::string content = PaneContent(pane);
     if (content.empty()) {
         port_.Tell(Notice::NothingToSave);
         return;
     }
-    const std::string path = Confirmed(port_.ShowSaveDialog(), index);
+    const std::string path = Confirmed(port_.ShowSaveDialog(), pane);
     if (!path.empty()) SaveFile(path, content);
 }
 
