@@ -27,7 +27,7 @@ set(QUORVEX_CORE_SOURCES
   src/sources/HandedOverNames.cpp
   src/sources/ItemCount.cpp
   src/sources/ListText.cpp
-  src/folderbrowse/BrowseLayout.cpp
+  src/window/BrowseLayout.cpp
   src/folderbrowse/FolderChoice.cpp
   src/window/MainLayout.cpp
   src/window/Placement.cpp

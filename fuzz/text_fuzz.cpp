@@ -16,12 +16,12 @@
 #include "cli/Options.h"
 #include "cli/Utf8.h"
 #include "compare/Collation.h"
-#include "folderbrowse/BrowseLayout.h"
 #include "sources/Drops.h"
 #include "sources/HandedOverList.h"
 #include "sources/ItemCount.h"
 #include "sources/ListText.h"
 #include "compare/TextRoutines.h"
+#include "window/BrowseLayout.h"
 #include "window/MainLayout.h"
 
 namespace {

@@ -3,12 +3,17 @@
 // by win32/HandedOverList.h).
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace quorvex {
+
+// What a profile read takes of a value: a buffer of 255 characters, its
+// terminating zero included.
+constexpr std::size_t kHandedOverNameLength = 254;
 
 // The names from the values of the keys 1, 2, ... (`valueOf` gives the empty
 // text for a missing key), in key order up to the first empty value, each cut

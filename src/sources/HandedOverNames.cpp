@@ -14,7 +14,7 @@ std::vector<std::string> HandedOverNames(const std::function<std::string(int key
     std::vector<std::string> names;
     std::unordered_set<std::string> seen;
     for (int key = 1; key <= 32767; ++key) {  // the keys a 16-bit counter reaches
-        std::string name = valueOf(key).substr(0, 254);
+        std::string name = valueOf(key).substr(0, kHandedOverNameLength);
         if (name.empty()) break;
         if (seen.insert(FoldCase(name)).second) names.push_back(std::move(name));
     }

@@ -22,6 +22,29 @@ struct MainLayout {
     RectTw optionFrame;
 };
 
+// The space around the form's controls: on all four sides of the form, and
+// between neighbours.
+constexpr float kMargin = 60;
+
+// The controls inside the two frames, relative to their frame. The frames
+// move; what they hold never does.
+struct FrameContents {
+    // "Show Similarities Only", "Show Differences Only".
+    std::array<RectTw, 2> compareIt;
+    RectTw btnHelp;
+    RectTw optSync;
+    RectTw optSort;
+    RectTw optCaseSensitive;
+};
+
+constexpr FrameContents kFrameContents = {
+    .compareIt = {{{180, 360, 2355, 435}, {2640, 360, 2355, 435}}},
+    .btnHelp = {5100, 360, 435, 435},
+    .optSync = {180, 240, 1515, 255},
+    .optSort = {180, 480, 1515, 255},
+    .optCaseSensitive = {180, 720, 1515, 255},
+};
+
 // Design inner size of the main form.
 constexpr float kDesignScaleWidth = 7635;
 constexpr float kDesignScaleHeight = 4710;

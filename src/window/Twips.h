@@ -58,9 +58,9 @@ struct TwipsPerPixel {
     short y = 15;
 };
 
-inline PixelRect ToPixels(const RectTw& r, TwipsPerPixel tpp) {
-    return {TwipsToPixels(r.left, tpp.x), TwipsToPixels(r.top, tpp.y), TwipsToPixels(r.width, tpp.x),
-            TwipsToPixels(r.height, tpp.y)};
+inline PixelRect ToPixels(const RectTw& rect, TwipsPerPixel tpp) {
+    return {TwipsToPixels(rect.left, tpp.x), TwipsToPixels(rect.top, tpp.y), TwipsToPixels(rect.width, tpp.x),
+            TwipsToPixels(rect.height, tpp.y)};
 }
 
 // The screen's, measured once at start-up by the main form and read by both

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "folderbrowse/BrowseLayout.h"
 #include "folderbrowse/FolderChoice.h"
+#include "window/BrowseLayout.h"
 #include "window/MainLayout.h"
 #include "window/Placement.h"
 #include "window/ScrollRules.h"
@@ -20,15 +20,44 @@ MainLayout LaidOut(float width, float height) {
     return l;
 }
 
+// Each result list lies exactly over its pane's text box, which it stands in
+// for in the results view.
 TEST(MainLayout, PlacesEveryControlAtTheMinimumTrackSize) {
     const MainLayout l = LaidOut(7830, 4425);
     EXPECT_EQ(l.textbox[0], (RectTw{60, 435, 3825, 2610}));
     EXPECT_EQ(l.textbox[1], (RectTw{3945, 435, 3825, 2610}));
+    EXPECT_EQ(l.listbox[0], l.textbox[0]);
+    EXPECT_EQ(l.listbox[1], l.textbox[1]);
     EXPECT_EQ(l.status[0], (RectTw{60, 3045, 3825, 225}));
+    EXPECT_EQ(l.status[1], (RectTw{3945, 3045, 3825, 225}));
     EXPECT_EQ(l.optionFrame, (RectTw{5895, 3330, 1875, 1035}));
     EXPECT_EQ(l.controlFrame, (RectTw{60, 3330, 5775, 1035}));
+    EXPECT_EQ(l.btnOpen[0], (RectTw{60, 60, 1455, 315}));
     EXPECT_EQ(l.btnCopy[0], (RectTw{1575, 60, 1035, 315}));
     EXPECT_EQ(l.btnSave[0], (RectTw{2670, 60, 1095, 315}));
+    EXPECT_EQ(l.btnOpen[1], (RectTw{3945, 60, 1455, 315}));
+    EXPECT_EQ(l.btnCopy[1], (RectTw{5460, 60, 1035, 315}));
+    EXPECT_EQ(l.btnSave[1], (RectTw{6555, 60, 1095, 315}));
+}
+
+// What the frames hold: a row of buttons 105 apart, a column of check boxes a
+// line of 240 apart, each inside its frame as the frame stands at the minimum
+// track size.
+TEST(MainLayout, FramesHoldTheirControlsApartAndWithinTheirEdges) {
+    const MainLayout l = LaidOut(7830, 4425);
+    const auto inside = [](const RectTw& control, const RectTw& frame) {
+        return control.left > 0 && control.top > 0 && control.left + control.width < frame.width &&
+               control.top + control.height < frame.height;
+    };
+    const FrameContents& c = kFrameContents;
+    for (const RectTw& control : {c.compareIt[0], c.compareIt[1], c.btnHelp})
+        EXPECT_TRUE(inside(control, l.controlFrame)) << ::testing::PrintToString(control);
+    for (const RectTw& control : {c.optSync, c.optSort, c.optCaseSensitive})
+        EXPECT_TRUE(inside(control, l.optionFrame)) << ::testing::PrintToString(control);
+    EXPECT_EQ(c.compareIt[1].left, c.compareIt[0].left + c.compareIt[0].width + 105);
+    EXPECT_EQ(c.btnHelp.left, c.compareIt[1].left + c.compareIt[1].width + 105);
+    EXPECT_EQ(c.optSort.top, c.optSync.top + 240);
+    EXPECT_EQ(c.optCaseSensitive.top, c.optSort.top + 240);
 }
 
 // A move that would give a negative size is skipped whole; moves to negative
@@ -97,7 +126,8 @@ TEST(Wheel, TurnsTheListByOneLineANotchOrFiveWithAKeyHeld) {
     EXPECT_EQ(WheelRotation(0xFF880008u), -120);
     EXPECT_EQ(WheelKeys(0xFF880008u), 8);
     EXPECT_EQ(WheelStep(0), 1);
-    EXPECT_EQ(WheelStep(8), 5);
+    // Each key or button flag alone: left, right, Shift, Ctrl, middle, X1, X2.
+    for (const int flag : {1, 2, 4, 8, 0x10, 0x20, 0x40}) EXPECT_EQ(WheelStep(flag), 5) << flag;
     const int rows[][4] = {  // top, wheel, step, new top
         {3, 120, 1, 2}, {3, 120, 5, 0}, {0, 120, 1, 0}, {3, -120, 5, 8}, {3, 0, 5, 3},
     };

@@ -8,6 +8,7 @@
 #include "app/win32/ControlIds.h"
 #include "folderbrowse/win32/FolderBrowse.h"
 #include "platform/HelpContexts.h"
+#include "platform/win32/ButtonPictures.h"
 #include "platform/win32/Clipboard.h"
 #include "platform/win32/DroppedFiles.h"
 #include "platform/win32/FileSystem.h"
@@ -120,9 +121,8 @@ void Quorvex::CreateControls() {
     SyncTimer.onTick = [this] { model_.SyncTimer_Timer(); };
     DragAcceptFiles(form, TRUE);  // files and folders from the shell, anywhere on the window
 
-    // Places inside the frames, in twips relative to the frame.
-    const auto contain = [this](FramePlus& frame, Control& control, float left, float top, float width, float height) {
-        frame.Contain(control, PixelsX(left), PixelsY(top), PixelsX(width), PixelsY(height));
+    const auto contain = [this](FramePlus& frame, Control& control, const RectTw& place) {
+        frame.Contain(control, PixelsX(place.left), PixelsY(place.top), PixelsX(place.width), PixelsY(place.height));
     };
     ControlFrame.Create(form, control::kControlFrame, "Compare these lists");
     const char* const captions[] = {"Show Similarities Only", "Show Differences Only"};
@@ -131,11 +131,11 @@ void Quorvex::CreateControls() {
         CompareIt[i].onClick = [this, i] { model_.CompareIt_Click(i); };
     }
     btnHelp.Create({.parent = form, .id = control::kBtnHelp, .caption = "", .accessibleName = "Help",
-                    .picture = static_cast<HICON>(LoadImageA(nullptr, IDI_QUESTION, IMAGE_ICON, 16, 16, LR_SHARED))});
+                    .picture = static_cast<HICON>(LoadImageA(nullptr, IDI_QUESTION, IMAGE_ICON, kButtonPicturePixels,
+                                                             kButtonPicturePixels, LR_SHARED))});
     btnHelp.onClick = [] { ShowHelp(kQuorvexHelpContext); };
-    contain(ControlFrame, CompareIt[0], 180, 360, 2355, 435);
-    contain(ControlFrame, CompareIt[1], 2640, 360, 2355, 435);
-    contain(ControlFrame, btnHelp, 5100, 360, 435, 435);
+    for (int i = 0; i < 2; ++i) contain(ControlFrame, CompareIt[i], kFrameContents.compareIt[i]);
+    contain(ControlFrame, btnHelp, kFrameContents.btnHelp);
 
     OptionFrame.Create(form, control::kOptionFrame, "Options");
     const std::pair<CheckBox*, Option> options[] = {
@@ -145,9 +145,9 @@ void Quorvex::CreateControls() {
     OptCaseSensitive.Create(form, control::kOptCaseSensitive, "Case sensitive");
     for (const auto& [box, option] : options) box->onClick = [this, option = option] { model_.Option_Click(option); };
     ShowOptions(model_.options());
-    contain(OptionFrame, OptSync, 180, 240, 1515, 255);
-    contain(OptionFrame, OptSort, 180, 480, 1515, 255);
-    contain(OptionFrame, OptCaseSensitive, 180, 720, 1515, 255);
+    contain(OptionFrame, OptSync, kFrameContents.optSync);
+    contain(OptionFrame, OptSort, kFrameContents.optSort);
+    contain(OptionFrame, OptCaseSensitive, kFrameContents.optCaseSensitive);
 }
 
 std::optional<LRESULT> Quorvex::OnMessage(UINT message, WPARAM wParam, LPARAM) {

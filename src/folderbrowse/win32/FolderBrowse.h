@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "folderbrowse/BrowseLayout.h"
+#include "window/BrowseLayout.h"
 #include "folderbrowse/win32/FolderTree.h"
 #include "platform/win32/ButtonPlus.h"
 #include "platform/win32/Handles.h"

@@ -3,7 +3,7 @@
 namespace quorvex {
 namespace {
 
-constexpr int kSize = 16;
+constexpr int kSize = kButtonPicturePixels;
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 
 void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {

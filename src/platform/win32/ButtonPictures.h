@@ -15,7 +15,10 @@ using UniqueImageList = UniqueHandle<NullInvalid<HIMAGELIST, DestroyImageList>>;
 
 enum class ButtonPicture { Copy, Save };
 
-// A one-picture image list of 16 x 16 pixels, for BCM_SETIMAGELIST.
+// The side of a button's picture: the system's small icon size.
+constexpr int kButtonPicturePixels = 16;
+
+// A one-picture image list of kButtonPicturePixels square, for BCM_SETIMAGELIST.
 UniqueImageList MakeButtonPicture(ButtonPicture picture);
 
 }  // namespace quorvex
