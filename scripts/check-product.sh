@@ -7,7 +7,13 @@ set -eu
 exe=${1:?usage: check-product.sh Quorvex.exe}
 list="$(dirname "$0")/product-imports.txt"
 objdump=i686-w64-mingw32-objdump
-[ -f "$exe" ] || { echo "missing: $exe" >&2; exit 1; }
+# Missing, it is not built yet: a native build alone skips this check (77),
+# the test command, which builds every preset first, fails it.
+if [ ! -f "$exe" ]; then
+    [ -n "${QUORVEX_EVERY_BUILD:-}" ] && { echo "missing: $exe" >&2; exit 1; }
+    echo "no $exe: the win32 preset builds it; not checked"
+    exit 77
+fi
 $objdump -f "$exe" | grep -q 'file format pei-i386' || { echo "not a 32-bit PE executable: $exe" >&2; exit 1; }
 headers=$($objdump -p "$exe")
 echo "$headers" | grep -q 'Subsystem.*(Windows GUI)' || { echo "not a GUI executable: $exe" >&2; exit 1; }

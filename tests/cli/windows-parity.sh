@@ -4,7 +4,11 @@
 # for an error aside.
 # Usage: windows-parity.sh NATIVE-PROGRAM WINDOWS-PROGRAM
 set -u
-[ -f "$2" ] && command -v wine > /dev/null || { echo "no Windows build or no Wine: not run"; exit 77; }
+if ! [ -f "$2" ] || ! command -v wine > /dev/null; then
+    [ -n "${QUORVEX_EVERY_BUILD:-}" ] && { echo "FAILED: no Windows build ($2) or no Wine"; exit 1; }
+    echo "no Windows build or no Wine: not run"
+    exit 77
+fi
 native=$(realpath "$1") windows=$(realpath "$2")
 root=$(realpath "$(dirname "$0")/../..")
 . "$root/scripts/wine-env.sh"

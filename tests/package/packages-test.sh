@@ -8,8 +8,13 @@ set -u
 packages=$(realpath "$1") version=$2 icu=$3
 deb=$(echo "$packages"/quorvex-compare_"$version"_*.deb)
 archive=$packages/Quorvex-$version.zip installer=$packages/Quorvex-$version-setup.exe
+# Missing, they are not built yet: a native build alone skips this test (77),
+# the test command, which builds them first, fails it.
 for file in "$deb" "$archive" "$installer"; do
-    [ -f "$file" ] || { echo "FAILED: no $file: scripts/package.sh builds it"; exit 1; }
+    [ -f "$file" ] && continue
+    [ -n "${QUORVEX_EVERY_BUILD:-}" ] && { echo "FAILED: no $file: scripts/package.sh builds it"; exit 1; }
+    echo "no $file: scripts/package.sh builds it; not run"
+    exit 77
 done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
