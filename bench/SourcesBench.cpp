@@ -22,10 +22,10 @@
 #include "app/win32/Quorvex.h"
 #include "compare/CompareEngine.h"
 #include "platform/win32/FileSystem.h"
-#include "window/win32/Form.h"
+#include "sources/ListText.h"
 #include "sources/win32/FolderListing.h"
 #include "sources/win32/HandedOverList.h"
-#include "sources/ListText.h"
+#include "window/win32/Form.h"
 
 using counted::liveBytes;
 using counted::peakBytes;
@@ -62,7 +62,8 @@ std::size_t BareWalk(const std::string& folder) {
         HANDLE find = FindFirstFileA((current + "\\*.*").c_str(), &entry);
         if (find == INVALID_HANDLE_VALUE) continue;
         do {
-            if (entry.cFileName[0] == '.' && (!entry.cFileName[1] || (entry.cFileName[1] == '.' && !entry.cFileName[2])))
+            if (entry.cFileName[0] == '.' &&
+                (!entry.cFileName[1] || (entry.cFileName[1] == '.' && !entry.cFileName[2])))
                 continue;
             ++entries;
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) pending.push_back(current + "\\" + entry.cFileName);
@@ -84,13 +85,13 @@ void DropNames(quorvex::Quorvex& form) {
     for (int run = 0; run < 3; ++run) {
         SetWindowTextA(pane, text.c_str());  // not timed: the pane as it was before the drop
         Report("Drop of 10,000 names onto a pane of 10,000 lines", 1, [&] {
-        const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() + 1);
-        auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
-        files->pFiles = sizeof(DROPFILES);
-        files->pt = {5, 10};
-        std::memcpy(files + 1, names.data(), names.size());
-        GlobalUnlock(memory);
-        SendMessageA(form.hWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+            const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() + 1);
+            auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+            files->pFiles = sizeof(DROPFILES);
+            files->pt = {5, 10};
+            std::memcpy(files + 1, names.data(), names.size());
+            GlobalUnlock(memory);
+            SendMessageA(form.hWnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
         });
     }
     std::printf("  (%d characters in the pane)\n", GetWindowTextLengthA(pane));
@@ -290,9 +291,8 @@ int main(int argc, char** argv) {
     std::size_t entries = 0, lines = 0;
     Report("FindFirstFileA/FindNextFileA alone over the same tree", 5, [&] { entries = BareWalk(folder); });
     std::printf("  (%zu entries)\n", entries);
-    Report("AddListing: the walk, before the text box gets the text", 5, [&] {
-        lines = quorvex::ListFolderTree(folder, "", [] { return true; }).size();
-    });
+    Report("AddListing: the walk, before the text box gets the text", 5,
+           [&] { lines = quorvex::ListFolderTree(folder, "", [] { return true; }).size(); });
     std::printf("  (%zu bytes of listing)\n", lines);
 
     auto form = quorvex::Quorvex::Create(GetModuleHandleA(nullptr));

@@ -1,11 +1,11 @@
 // The comparison with every combination of its options, checked against its
 // pairwise definition: every item tested against every item of the other
 // list, so that the fuzzer finds wrong answers, not only crashes.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +31,9 @@ Items Normalised(std::string_view text, const quorvex::CompareOptions& options) 
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
         const bool lineEnd = text[i] == '\r' || text[i] == '\n';
-        ended = options.itemEnd == ItemEnd::Nul ? text[i] == '\0'
-                : options.itemEnd == ItemEnd::AnyLineEnd ? lineEnd : crLf;
+        ended = options.itemEnd == ItemEnd::Nul          ? text[i] == '\0'
+                : options.itemEnd == ItemEnd::AnyLineEnd ? lineEnd
+                                                         : crLf;
         if (!ended) {
             item += text[i];
             continue;
@@ -97,21 +98,20 @@ Items Kept(Items side, const Items& other, const quorvex::CompareOptions& option
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
-    quorvex::CompareOptions options{
-        .mode = (data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
-        .caseRule = (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
-        .sort = (data[0] & 4) != 0,
-        .trim = (data[0] & 8) == 0,
-        .itemEnd = (data[1] & 1) ? quorvex::ItemEnd::AnyLineEnd
-                   : (data[1] & 2) ? quorvex::ItemEnd::Nul
-                                   : quorvex::ItemEnd::CrLf,
-        .endAddsItem = (data[1] & 4) == 0,
-        .names = (data[0] & 16)   ? quorvex::NameRule::Always
-                 : (data[0] & 32) ? quorvex::NameRule::Never
-                                  : quorvex::NameRule::Auto,
-        .folderNames = (data[1] & 8) != 0,
-        .pair = (data[0] & 64) != 0,
-        .sortTiesByBytes = (data[1] & 16) != 0};
+    quorvex::CompareOptions options{.mode = (data[0] & 1) ? CompareMode::Differences : CompareMode::Similarities,
+                                    .caseRule = (data[0] & 2) ? CaseRule::Folded : CaseRule::Exact,
+                                    .sort = (data[0] & 4) != 0,
+                                    .trim = (data[0] & 8) == 0,
+                                    .itemEnd = (data[1] & 1)   ? quorvex::ItemEnd::AnyLineEnd
+                                               : (data[1] & 2) ? quorvex::ItemEnd::Nul
+                                                               : quorvex::ItemEnd::CrLf,
+                                    .endAddsItem = (data[1] & 4) == 0,
+                                    .names = (data[0] & 16)   ? quorvex::NameRule::Always
+                                             : (data[0] & 32) ? quorvex::NameRule::Never
+                                                              : quorvex::NameRule::Auto,
+                                    .folderNames = (data[1] & 8) != 0,
+                                    .pair = (data[0] & 64) != 0,
+                                    .sortTiesByBytes = (data[1] & 16) != 0};
     if (data[0] & 128) options.fold = OwnFold;
     const std::string_view input(reinterpret_cast<const char*>(data + 2), size - 2);
     // Left and right are apart at the first byte 0xFF when zero bytes end

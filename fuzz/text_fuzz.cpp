@@ -16,11 +16,11 @@
 #include "cli/Options.h"
 #include "cli/Utf8.h"
 #include "compare/Collation.h"
+#include "compare/TextRoutines.h"
 #include "sources/Drops.h"
 #include "sources/HandedOverList.h"
 #include "sources/ItemCount.h"
 #include "sources/ListText.h"
-#include "compare/TextRoutines.h"
 #include "window/BrowseLayout.h"
 #include "window/MainLayout.h"
 
@@ -58,9 +58,8 @@ void CheckLayouts(const std::uint8_t* data, std::size_t size) {
 // The names are the cut values before the first empty one, in order, each
 // kept once whatever its letter case.
 void CheckHandedOverNames(const std::vector<std::string>& values) {
-    const auto names = quorvex::HandedOverNames([&](int key) {
-        return static_cast<std::size_t>(key) <= values.size() ? values[key - 1] : std::string();
-    });
+    const auto names = quorvex::HandedOverNames(
+        [&](int key) { return static_cast<std::size_t>(key) <= values.size() ? values[key - 1] : std::string(); });
     std::size_t next = 0;
     for (const std::string& value : values) {
         const std::string cut = value.substr(0, 254);
@@ -129,7 +128,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckLineEnds(text);
 
     const std::size_t half = text.find('\0');
-    const std::string_view first = text.substr(0, half), rest = half == std::string_view::npos ? "" : text.substr(half + 1);
+    const std::string_view first = text.substr(0, half),
+                           rest = half == std::string_view::npos ? "" : text.substr(half + 1);
     const std::string prefix = quorvex::ListingPrefix(first, rest);
     Require(rest.empty() ? prefix.empty() : (!prefix.empty() && prefix.back() == '\\'));
     Require(quorvex::StripNulls(text) == first);

@@ -8,8 +8,8 @@
 namespace quorvex {
 
 struct CommandLine {
-    bool acted = false;   // it begins with "/"
-    std::string command;  // the first two characters in lower case: "/f", "/d" or any other
+    bool acted = false;    // it begins with "/"
+    std::string command;   // the first two characters in lower case: "/f", "/d" or any other
     std::string listFile;  // the rest, unchanged: a space after the switch is part of it
 };
 

@@ -19,7 +19,9 @@ void QuorvexModel::CompareIt_Click(int button) {
 
 // Sync scrolling only decides what later scrolls do.
 void QuorvexModel::Option_Click(Option option) {
-    bool& value = option == Option::Sync ? options_.sync : option == Option::Sort ? options_.sort : options_.caseSensitive;
+    bool& value = option == Option::Sync   ? options_.sync
+                  : option == Option::Sort ? options_.sort
+                                           : options_.caseSensitive;
     value = !value;
     port_.ShowOptions(options_);
     if (option != Option::Sync) DoCompare();

@@ -5,9 +5,9 @@
 // thread writes a file of its own: writes to one file wait for each other.
 #pragma once
 
-#include <memory>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>

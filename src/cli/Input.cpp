@@ -40,8 +40,8 @@ void TextDecoder::Decode(std::string_view bytes, std::string& text) {
         bytes.remove_prefix(taken);
         const std::string_view start(start_);
         const bool utf16 = start.substr(0, 2) == "\xFF\xFE" || start.substr(0, 2) == "\xFE\xFF";
-        const bool mayBeMark = start.size() < 3 && (kUtf8Mark.substr(0, start.size()) == start ||
-                                                   start == "\xFF" || start == "\xFE");
+        const bool mayBeMark =
+            start.size() < 3 && (kUtf8Mark.substr(0, start.size()) == start || start == "\xFF" || start == "\xFE");
         if (!utf16 && mayBeMark) return;
         form_ = utf16 ? (start[0] == '\xFE' ? Form::Utf16Be : Form::Utf16Le) : Form::AsItStands;
         const std::string_view rest = start.substr(utf16 ? 2 : start == kUtf8Mark ? 3 : 0);

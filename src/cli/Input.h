@@ -24,9 +24,9 @@ private:
     void DecodeUtf16(std::string_view bytes, std::string& text);
     void Unit(char32_t unit, std::string& text);
     Form form_ = Form::Unknown;
-    std::string start_;     // the first bytes, until they tell the form
-    int oddByte_ = -1;      // a UTF-16 unit's first byte, waiting for its second
-    char32_t high_ = 0;     // a high surrogate, waiting for its low one
+    std::string start_;  // the first bytes, until they tell the form
+    int oddByte_ = -1;   // a UTF-16 unit's first byte, waiting for its second
+    char32_t high_ = 0;  // a high surrogate, waiting for its low one
 };
 
 // A whole input's text, as TextDecoder makes it.

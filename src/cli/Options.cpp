@@ -7,8 +7,28 @@ namespace quorvex::cli {
 namespace {
 
 enum class Name {
-    Help, Version, Similarities, Left, Right, Sort, IgnoreCase, Encoding, NoTrim, Names, Pair, Count, Format,
-    Quiet, Recursive, ZeroTerminated, OutputLeft, OutputRight, Memory, TemporaryFolder, Threads, Gui,
+    Help,
+    Version,
+    Similarities,
+    Left,
+    Right,
+    Sort,
+    IgnoreCase,
+    Encoding,
+    NoTrim,
+    Names,
+    Pair,
+    Count,
+    Format,
+    Quiet,
+    Recursive,
+    ZeroTerminated,
+    OutputLeft,
+    OutputRight,
+    Memory,
+    TemporaryFolder,
+    Threads,
+    Gui,
 };
 
 struct Option {
@@ -73,23 +93,57 @@ std::string Apply(const Option& option, const std::string& value, Options& o, bo
         return "invalid argument '" + value + "' for '--" + option.name + "'" + choices;
     };
     switch (option.id) {
-        case Name::Help: o.action = Options::Action::Help; break;
-        case Name::Version: o.action = Options::Action::Version; break;
-        case Name::Similarities: o.compare.mode = CompareMode::Similarities; break;
-        case Name::Left: left = true; break;
-        case Name::Right: right = true; break;
-        case Name::Sort: o.compare.sort = true; break;
-        case Name::IgnoreCase: o.compare.caseRule = CaseRule::Folded; break;
-        case Name::NoTrim: o.compare.trim = false; break;
-        case Name::Pair: o.compare.pair = true; break;
-        case Name::Count: o.count = true; break;
-        case Name::Quiet: o.quiet = true; break;
-        case Name::Recursive: o.recursive = true; break;
-        case Name::ZeroTerminated: o.compare.itemEnd = ItemEnd::Nul; break;
-        case Name::OutputLeft: o.outputs[0] = value; break;
-        case Name::OutputRight: o.outputs[1] = value; break;
-        case Name::TemporaryFolder: o.temporaryFolder = value; break;
-        case Name::Gui: o.gui = true; break;
+        case Name::Help:
+            o.action = Options::Action::Help;
+            break;
+        case Name::Version:
+            o.action = Options::Action::Version;
+            break;
+        case Name::Similarities:
+            o.compare.mode = CompareMode::Similarities;
+            break;
+        case Name::Left:
+            left = true;
+            break;
+        case Name::Right:
+            right = true;
+            break;
+        case Name::Sort:
+            o.compare.sort = true;
+            break;
+        case Name::IgnoreCase:
+            o.compare.caseRule = CaseRule::Folded;
+            break;
+        case Name::NoTrim:
+            o.compare.trim = false;
+            break;
+        case Name::Pair:
+            o.compare.pair = true;
+            break;
+        case Name::Count:
+            o.count = true;
+            break;
+        case Name::Quiet:
+            o.quiet = true;
+            break;
+        case Name::Recursive:
+            o.recursive = true;
+            break;
+        case Name::ZeroTerminated:
+            o.compare.itemEnd = ItemEnd::Nul;
+            break;
+        case Name::OutputLeft:
+            o.outputs[0] = value;
+            break;
+        case Name::OutputRight:
+            o.outputs[1] = value;
+            break;
+        case Name::TemporaryFolder:
+            o.temporaryFolder = value;
+            break;
+        case Name::Gui:
+            o.gui = true;
+            break;
         case Name::Encoding:
             if (value != "utf8" && value != "ansi") return invalid(" (utf8 or ansi)");
             o.encoding = value == "ansi" ? Options::Encoding::Ansi : Options::Encoding::Utf8;
@@ -99,10 +153,14 @@ std::string Apply(const Option& option, const std::string& value, Options& o, bo
             o.json = value == "json";
             break;
         case Name::Names:
-            if (value == "auto") o.compare.names = NameRule::Auto;
-            else if (value == "always") o.compare.names = NameRule::Always;
-            else if (value == "never") o.compare.names = NameRule::Never;
-            else return invalid(" (never, always or auto)");
+            if (value == "auto")
+                o.compare.names = NameRule::Auto;
+            else if (value == "always")
+                o.compare.names = NameRule::Always;
+            else if (value == "never")
+                o.compare.names = NameRule::Never;
+            else
+                return invalid(" (never, always or auto)");
             break;
         case Name::Memory: {
             const auto size = ParseSize(value);

@@ -45,7 +45,6 @@ std::uint64_t PowerOfTwoUpTo(std::uint64_t value) {
     return power;
 }
 
-
 // How the items are read, named and matched, as CompareLists does it.
 class Rules {
 public:
@@ -237,8 +236,9 @@ public:
     void Process(Partition partition, int level) {
         if (Match(partition)) return;
         if (level >= kDeepest)
-            throw Trouble("memory exhausted: too many different items share a hash to compare them in the "
-                          "memory allowed; try a larger --memory");
+            throw Trouble(
+                "memory exhausted: too many different items share a hash to compare them in the "
+                "memory allowed; try a larger --memory");
         for (Partition& piece : Resplit(partition, level + 1)) Process(std::move(piece), level + 1);
     }
 
@@ -322,7 +322,7 @@ private:
             for (RecordReader reader(store_, partition.sides[side]); reader.Next(record);) {
                 const std::string_view key = rules_.Key(rules_.Shown(record.item), scratch);
                 writers[PartitionOf(Hash64(key, static_cast<std::uint64_t>(level)), fanBits)].Put(record.index,
-                                                                                              record.item);
+                                                                                                  record.item);
             }
             pool_.Give(partition.sides[side].chunks);
             for (std::size_t i = 0; i < pieces.size(); ++i) pieces[i].sides[side] = writers[i].Close();
@@ -415,7 +415,8 @@ Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::ui
 
     std::atomic<std::size_t> next{0};
     OnThreads(threads, [&](unsigned i) {
-        for (std::size_t p; (p = next.fetch_add(1)) < partitions.size();) matchers[i]->Process(std::move(partitions[p]), 0);
+        for (std::size_t p; (p = next.fetch_add(1)) < partitions.size();)
+            matchers[i]->Process(std::move(partitions[p]), 0);
     });
     ChunkPool pool(store, 0);
     std::array<std::vector<Stream>, 2> kept;

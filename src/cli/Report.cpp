@@ -38,10 +38,8 @@ void AppendJsonString(std::string& json, std::string_view text) {
 
 }  // namespace
 
-Report::Report(const Options& options, Output* standardOutput, std::array<Output*, 2> files,
-               std::string_view lineEnd)
-    : options_(options),
-      end_(options.compare.itemEnd == ItemEnd::Nul ? std::string_view("\0", 1) : lineEnd) {
+Report::Report(const Options& options, Output* standardOutput, std::array<Output*, 2> files, std::string_view lineEnd)
+    : options_(options), end_(options.compare.itemEnd == ItemEnd::Nul ? std::string_view("\0", 1) : lineEnd) {
     printed_.output = standardOutput;
     for (int side = 0; side < 2; ++side) files_[side].output = files[side];
 }
@@ -127,8 +125,8 @@ void Report::Finish() {
 
 // Similarities keep every item exactly when each side holds the other's.
 int ExitStatus(const std::array<std::uint64_t, 2>& held, const std::array<std::uint64_t, 2>& kept, CompareMode mode) {
-    const bool same = mode == CompareMode::Differences ? kept[0] == 0 && kept[1] == 0
-                                                       : kept[0] == held[0] && kept[1] == held[1];
+    const bool same =
+        mode == CompareMode::Differences ? kept[0] == 0 && kept[1] == 0 : kept[0] == held[0] && kept[1] == held[1];
     return same ? 0 : 1;
 }
 

@@ -61,8 +61,8 @@ Side OpenSide(const std::string& path, const Options& options, System& system) {
         // stays whole.
         const std::string_view lineEnd =
             options.compare.itemEnd == ItemEnd::Nul ? std::string_view("\0", 1) : std::string_view("\r\n");
-        side.input = std::make_unique<TextInput>(
-            WalkFolderTree(path, "", [&options] { return options.recursive; }, system.Folders(), lineEnd));
+        side.input = std::make_unique<TextInput>(WalkFolderTree(
+            path, "", [&options] { return options.recursive; }, system.Folders(), lineEnd));
         return side;
     }
     side.input = path == "-" ? system.StandardInput() : system.OpenFile(path);
@@ -99,8 +99,8 @@ bool IsUtf16(std::string_view bytes) { return bytes.substr(0, 2) == "\xFF\xFE" |
 
 // The comparison in memory: both texts whole, the kept items pointing into
 // them.
-std::array<std::uint64_t, 2> CompareInMemory(std::array<Side, 2>& sides, const CompareOptions& options,
-                                             Report& report, std::array<std::uint64_t, 2>& held) {
+std::array<std::uint64_t, 2> CompareInMemory(std::array<Side, 2>& sides, const CompareOptions& options, Report& report,
+                                             std::array<std::uint64_t, 2>& held) {
     std::string decoded[2];
     std::string_view texts[2];
     for (int side = 0; side < 2; ++side) {
@@ -155,8 +155,8 @@ bool ReadWholeIfTheyFit(std::array<Side, 2>& sides, std::uint64_t memory, const 
 }
 
 // The comparison of lists too large for memory, in pieces in scratch files.
-Tally CompareInPieces(std::array<Side, 2>& sides, std::uint64_t memory, const CompareOptions& compare,
-                      unsigned threads, const std::string& temporaryFolder, System& system, Report& report) {
+Tally CompareInPieces(std::array<Side, 2>& sides, std::uint64_t memory, const CompareOptions& compare, unsigned threads,
+                      const std::string& temporaryFolder, System& system, Report& report) {
     std::optional<std::uint64_t> size = 0;
     for (Side& side : sides) {
         const auto rest = side.input->Size();

@@ -84,8 +84,7 @@ public:
     virtual void FoldCase(std::string_view item, std::string& folded) = 0;
     // Starts the Quorvex window with the two files or folders handed over;
     // false and why when it cannot.
-    virtual bool OpenInWindow(const std::string& left, const std::string& right, bool folders,
-                              std::string& reason) = 0;
+    virtual bool OpenInWindow(const std::string& left, const std::string& right, bool folders, std::string& reason) = 0;
     virtual void Complain(const std::string& text) = 0;
     // The line end of what the program writes.
     virtual const char* LineEnd() const = 0;

@@ -21,8 +21,12 @@ std::size_t TextBlocks::WholeItemsEnd(bool atEnd) const {
     if (atEnd) return text.size();
     std::size_t at = std::string_view::npos;
     switch (end_) {
-        case ItemEnd::Nul: at = text.rfind('\0'); break;
-        case ItemEnd::CrLf: at = text.rfind("\r\n"); return at == std::string_view::npos ? 0 : at + 2;
+        case ItemEnd::Nul:
+            at = text.rfind('\0');
+            break;
+        case ItemEnd::CrLf:
+            at = text.rfind("\r\n");
+            return at == std::string_view::npos ? 0 : at + 2;
         case ItemEnd::AnyLineEnd:
             at = text.find_last_of("\r\n");
             if (at != std::string_view::npos && at + 1 == text.size() && text[at] == '\r')

@@ -8,7 +8,8 @@ unsigned char AsciiLower(unsigned char c) { return (c >= 'A' && c <= 'Z') ? stat
 }  // namespace
 
 void LowerCaseInPlace(char* text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) text[i] = static_cast<char>(AsciiLower(static_cast<unsigned char>(text[i])));
+    for (std::size_t i = 0; i < length; ++i)
+        text[i] = static_cast<char>(AsciiLower(static_cast<unsigned char>(text[i])));
 }
 
 int CompareIgnoringCase(std::string_view a, std::string_view b) {

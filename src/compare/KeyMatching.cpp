@@ -79,7 +79,8 @@ std::vector<std::uint32_t> KeyHashes(const KeyedItems& items) {
 
 void MatchKeys(const KeyedItems& left, const std::vector<std::uint32_t>& leftHashes, const KeyedItems& right,
                const std::vector<std::uint32_t>& rightHashes, std::vector<std::uint32_t>& leftFirst,
-               std::vector<std::uint32_t>& rightFoundAt, const std::function<void(const std::function<void(int)>&)>& eachHalf) {
+               std::vector<std::uint32_t>& rightFoundAt,
+               const std::function<void(const std::function<void(int)>&)>& eachHalf) {
     if (left.size() >= kNoItem || right.size() >= kNoItem) throw std::length_error("too many items to match");
     // About a thousand left items a bucket: its table and entries stay in
     // the processor's nearest caches.

@@ -45,6 +45,7 @@ constexpr std::uint32_t kNoItem = UINT32_MAX;
 // halves 0 and 1, on two threads or one after the other.
 void MatchKeys(const KeyedItems& left, const std::vector<std::uint32_t>& leftHashes, const KeyedItems& right,
                const std::vector<std::uint32_t>& rightHashes, std::vector<std::uint32_t>& leftFirst,
-               std::vector<std::uint32_t>& rightFoundAt, const std::function<void(const std::function<void(int)>&)>& eachHalf);
+               std::vector<std::uint32_t>& rightFoundAt,
+               const std::function<void(const std::function<void(int)>&)>& eachHalf);
 
 }  // namespace quorvex

@@ -45,8 +45,7 @@ void QuickSort(std::vector<T>& list, std::ptrdiff_t low, std::ptrdiff_t high, Le
 
 // Case-insensitive text order of the user's locale.
 inline void QuickSort(std::vector<std::string_view>& list, std::ptrdiff_t low, std::ptrdiff_t high) {
-    QuickSort(list, low, high,
-              [](std::string_view a, std::string_view b) { return CompareIgnoringCase(a, b) < 0; });
+    QuickSort(list, low, high, [](std::string_view a, std::string_view b) { return CompareIgnoringCase(a, b) < 0; });
 }
 
 }  // namespace quorvex

@@ -38,9 +38,7 @@ public:
     void SetHead(Keyed& k) const { k.head = Head(Key(k)); }
 
 private:
-    std::string_view Key(const Keyed& k) const {
-        return {keys_.data() + k.offset + skip_, k.length - skip_};
-    }
+    std::string_view Key(const Keyed& k) const { return {keys_.data() + k.offset + skip_, k.length - skip_}; }
     const std::string& keys_;
     std::size_t skip_;
 };

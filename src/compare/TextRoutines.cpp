@@ -39,7 +39,8 @@ short LeadingNumber16(std::string_view text) {
     if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
     double value = 0;
     bool digits = false;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, digits = true) value = value * 10 + (text[i] - '0');
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, digits = true)
+        value = value * 10 + (text[i] - '0');
     if (i < text.size() && text[i] == '.')
         for (double scale = 0.1; ++i < text.size() && text[i] >= '0' && text[i] <= '9'; scale /= 10, digits = true)
             value += (text[i] - '0') * scale;
@@ -95,7 +96,8 @@ std::vector<std::string_view> SplitItems(std::string_view text, ItemEnd end, boo
     if (text.empty()) return items;
     // Room for every item at once: grown as it goes, the array would take
     // fresh memory several times over, which costs more than this count.
-    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), end == ItemEnd::Nul ? '\0' : '\n')) + 1);
+    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), end == ItemEnd::Nul ? '\0' : '\n')) +
+                  1);
     Separators separators(text, end);
     std::size_t start = 0;
     for (;;) {

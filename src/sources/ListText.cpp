@@ -47,8 +47,9 @@ std::string ResultContent(const std::vector<std::string_view>& items) {
 std::string SubfolderQuestion(std::string_view folder) {
     std::string text = "The folder:\r\n\r\n";
     text += folder;
-    text += "\r\n\r\ncontains at least one subfolder. Do you want to recurse all subfolders and include their "
-            "contents in the comparison?\r\n\r\n(warning: if the folder is large, this may take a while.)";
+    text +=
+        "\r\n\r\ncontains at least one subfolder. Do you want to recurse all subfolders and include their "
+        "contents in the comparison?\r\n\r\n(warning: if the folder is large, this may take a while.)";
     return text;
 }
 

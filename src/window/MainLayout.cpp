@@ -21,8 +21,8 @@ MainLayout DesignLayout() {
 void LayOutMainForm(MainLayout& layout, float scaleWidth, float scaleHeight) {
     const float paneWidth = (scaleWidth - 3 * kMargin) / 2;
     const float paneTop = layout.btnOpen[0].height + 2 * kMargin;
-    const float paneHeight = scaleHeight - layout.controlFrame.height - layout.btnOpen[0].height - 4 * kMargin -
-                             layout.status[0].height;
+    const float paneHeight =
+        scaleHeight - layout.controlFrame.height - layout.btnOpen[0].height - 4 * kMargin - layout.status[0].height;
     std::array<RectTw, 2>& textbox = layout.textbox;
     Move(textbox[0], kMargin, paneTop, paneWidth, paneHeight);
     Move(textbox[1], textbox[0].width + 2 * kMargin, textbox[0].top, textbox[0].width, textbox[0].height);

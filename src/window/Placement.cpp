@@ -16,7 +16,8 @@ std::optional<StoredPlace> StoredPlaceOf(std::string_view left, std::string_view
 
 PixelRect PlaceToOpen(const StoredPlace& stored, TwipsPerPixel tpp, PixelSize minTrack) {
     const PixelRect p = ToPixels({static_cast<float>(stored.left), static_cast<float>(stored.top),
-                                  static_cast<float>(stored.width), static_cast<float>(stored.height)}, tpp);
+                                  static_cast<float>(stored.width), static_cast<float>(stored.height)},
+                                 tpp);
     return {p.left, p.top, std::max(p.width, minTrack.width), std::max(p.height, minTrack.height)};
 }
 

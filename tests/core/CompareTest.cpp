@@ -74,8 +74,21 @@ TEST(CompareLists, SortsAsQuickSortDoes) {
 #ifdef _WIN32
 TEST(CompareLists, FoldedRuleUsesTheCodePagesCaseMapping) {
     if (GetACP() != 1252) GTEST_SKIP() << "needs the Western European ANSI code page";
-    EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", {.caseRule = CaseRule::Folded}), (Outcome{{"\xC0" "B"}, {"\xE0" "b"}}));
-    EXPECT_EQ(Compare("\xC0" "B", "\xE0" "b", {}), (Outcome{{}, {}}));
+    EXPECT_EQ(Compare("\xC0"
+                      "B",
+                      "\xE0"
+                      "b",
+                      {.caseRule = CaseRule::Folded}),
+              (Outcome{{"\xC0"
+                        "B"},
+                       {"\xE0"
+                        "b"}}));
+    EXPECT_EQ(Compare("\xC0"
+                      "B",
+                      "\xE0"
+                      "b",
+                      {}),
+              (Outcome{{}, {}}));
 }
 #endif
 

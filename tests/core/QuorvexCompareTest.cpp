@@ -17,8 +17,8 @@ namespace quorvex::cli {
 namespace {
 
 TEST(ParseArguments, TakesGnuOptionsLongAndShortAndExactlyTwoInputs) {
-    auto parsed = ParseArguments({"--sim", "--names", "always", "--output-left=o.txt", "-rRa", "-S", "2M", "-T/t",
-                                  "--", "-", "-x"});
+    auto parsed = ParseArguments(
+        {"--sim", "--names", "always", "--output-left=o.txt", "-rRa", "-S", "2M", "-T/t", "--", "-", "-x"});
     EXPECT_EQ(parsed.error, "");
     const Options& o = parsed.options;
     EXPECT_EQ(o.compare.mode, CompareMode::Similarities);
@@ -54,22 +54,40 @@ TEST(ParseArguments, TakesGnuOptionsLongAndShortAndExactlyTwoInputs) {
 
 TEST(ParseSize, TakesSortsUnitsKilobytesWhenNone) {
     const std::pair<const char*, std::optional<std::uint64_t>> rows[] = {
-        {"10", 10240}, {"10b", 10}, {"3K", 3072}, {"2m", 2 << 20}, {"1G", 1u << 30}, {"1T", std::uint64_t{1} << 40},
-        {"", std::nullopt}, {"M", std::nullopt}, {"5MB", std::nullopt}, {"-1", std::nullopt},
+        {"10", 10240},
+        {"10b", 10},
+        {"3K", 3072},
+        {"2m", 2 << 20},
+        {"1G", 1u << 30},
+        {"1T", std::uint64_t{1} << 40},
+        {"", std::nullopt},
+        {"M", std::nullopt},
+        {"5MB", std::nullopt},
+        {"-1", std::nullopt},
         {"17179869184T", std::nullopt},  // 2^64 bytes
     };
     for (const auto& [text, size] : rows) EXPECT_EQ(ParseSize(text), size) << text;
 }
 
 TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
-    EXPECT_EQ(DecodedText("\xEF\xBB\xBF" "a\nb\r\n"), "a\nb\r\n");
-    EXPECT_EQ(DecodedText(std::string("\xFF\xFE" "a\0\n\0\xE9\0=\xD8\x00\xDC", 12)), "a\n\xC3\xA9\xF0\x9F\x90\x80");
-    EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\x00" "a\x00", 7)), "\xEF\xBF\xBD" "a\xEF\xBF\xBD");
+    EXPECT_EQ(DecodedText("\xEF\xBB\xBF"
+                          "a\nb\r\n"),
+              "a\nb\r\n");
+    EXPECT_EQ(DecodedText(std::string("\xFF\xFE"
+                                      "a\0\n\0\xE9\0=\xD8\x00\xDC",
+                                      12)),
+              "a\n\xC3\xA9\xF0\x9F\x90\x80");
+    EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\x00"
+                                      "a\x00",
+                                      7)),
+              "\xEF\xBF\xBD"
+              "a\xEF\xBF\xBD");
     EXPECT_EQ(DecodedText(std::string("\xFE\xFF\xD8\x00\xDC", 5)), "\xEF\xBF\xBD\xEF\xBF\xBD");  // a pair cut short
     EXPECT_EQ(DecodedText(std::string("a\0b\xEF\xBB\xBF", 6)), std::string("a\0b\xEF\xBB\xBF", 6));
     // At the edges of each length and of the surrogates: 7F 80 7FF 800 FFFF D800+DC00 E000 DC00 DC00 D800 E000.
     EXPECT_EQ(DecodedText(std::string("\xFF\xFE\x7F\0\x80\0\xFF\x07\0\x08\xFF\xFF"
-                                      "\0\xD8\0\xDC\0\xE0\0\xDC\0\xDC\0\xD8\0\xE0", 26)),
+                                      "\0\xD8\0\xDC\0\xE0\0\xDC\0\xDC\0\xD8\0\xE0",
+                                      26)),
               "\x7F\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF\xF0\x90\x80\x80\xEE\x80\x80"
               "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEE\x80\x80");
 }
@@ -78,10 +96,16 @@ TEST(DecodedText, DropsTheUtf8MarkAndReadsUtf16) {
 // pair split between two reads.
 TEST(TextDecoder, DecodesAStreamCutAnywhereAsTheWhole) {
     const std::string inputs[] = {
-        std::string("\xFF\xFE" "a\0=\xD8\x00\xDC\xE9\0\0\xD8" "b", 13),
+        std::string("\xFF\xFE"
+                    "a\0=\xD8\x00\xDC\xE9\0\0\xD8"
+                    "b",
+                    13),
         std::string("\xFE\xFF\xD8\x3D\xDC\x00\x00\x0A\xDC", 9),
         "\xEF\xBB\xBFx\r\ny",
-        "\xEF\xBB", "\xFF", "\xEF\xBBz", "plain",
+        "\xEF\xBB",
+        "\xFF",
+        "\xEF\xBBz",
+        "plain",
     };
     for (const std::string& input : inputs) {
         TextDecoder whole;
@@ -109,8 +133,8 @@ TEST(TextDecoder, DecodesAStreamCutAnywhereAsTheWhole) {
 // Overlong forms, surrogates and code points beyond U+10FFFF are no UTF-8.
 TEST(Utf8Length, TakesWellFormedSequencesOnly) {
     const std::pair<const char*, std::size_t> rows[] = {
-        {"\x80", 0},           {"\xC1\xBF", 0},         {"\xC2\x80", 2},         {"\xE0\xA0\x80", 3},
-        {"\xED\xA0\x80", 0},   {"\xF0\x90\x80\x80", 4}, {"\xF4\x90\x80\x80", 0}, {"\xF5\x80\x80\x80", 0},
+        {"\x80", 0},         {"\xC1\xBF", 0},         {"\xC2\x80", 2},         {"\xE0\xA0\x80", 3},
+        {"\xED\xA0\x80", 0}, {"\xF0\x90\x80\x80", 4}, {"\xF4\x90\x80\x80", 0}, {"\xF5\x80\x80\x80", 0},
     };
     for (const auto& [text, length] : rows) EXPECT_EQ(Utf8Length(text), length) << text;
 }
@@ -280,7 +304,7 @@ TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGivesUnderItsRules) {
     for (const auto& [left, right] : texts) {
         system.files = {{"l", left}, {"r", right}};
         for (const CompareOptions& window : {CompareOptions{.mode = CompareMode::Differences},
-                                            CompareOptions{.caseRule = CaseRule::Folded, .sort = true}}) {
+                                             CompareOptions{.caseRule = CaseRule::Folded, .sort = true}}) {
             std::vector<std::string> arguments{"--left", "--encoding=ansi", "--names=auto", "l", "r"};
             if (window.mode == CompareMode::Similarities) arguments.push_back("--similarities");
             if (window.caseRule == CaseRule::Folded) arguments.insert(arguments.end(), {"--ignore-case", "--sort"});
@@ -295,8 +319,8 @@ TEST(QuorvexCompare, GivesWhatTheWindowsComparisonGivesUnderItsRules) {
 // Words with case variants, blanks, paths and bytes above 0x7F, many
 // repeated, in lines ended every way, or ended by zero bytes.
 std::string RandomList(std::mt19937& random, int lines, bool zeros = false) {
-    static const char* const kWords[] = {"a", "A", "b", " b ", "\xC3\x89", "\xC3\xA9", "x\\y", "z\\y", "\\S\\",
-                                         "\xFF", "ab", "Ab", "", "  ", "q/w", "\xE9"};
+    static const char* const kWords[] = {"a",     "A",    "b",  " b ", "\xC3\x89", "\xC3\xA9", "x\\y", "z\\y",
+                                         "\\S\\", "\xFF", "ab", "Ab",  "",         "  ",       "q/w",  "\xE9"};
     static const std::string kEnds[] = {"\n", "\r\n", "\r", "\n", std::string(1, '\0')};
     std::string text;
     for (int i = 0; i < lines; ++i) {
@@ -312,12 +336,9 @@ std::string RandomList(std::mt19937& random, int lines, bool zeros = false) {
 // to write the result in turn.
 std::vector<std::vector<std::string>> EveryCombination() {
     const std::vector<std::vector<std::string>> axes[] = {
-        {{}, {"-s"}},
-        {{}, {"-i"}, {"-i", "--encoding=ansi"}},
-        {{}, {"-a"}},
-        {{}, {"--names=always"}, {"--names=auto"}},
-        {{}, {"--pair"}},
-        {{}, {"--no-trim"}},
+        {{}, {"-s"}},     {{}, {"-i"}, {"-i", "--encoding=ansi"}},
+        {{}, {"-a"}},     {{}, {"--names=always"}, {"--names=auto"}},
+        {{}, {"--pair"}}, {{}, {"--no-trim"}},
     };
     const std::vector<std::vector<std::string>> writes = {
         {}, {"--format=json"}, {"-c"}, {"-r"}, {"-z"}, {"--output-left=o", "--output-right=p", "-q"}};
@@ -332,7 +353,8 @@ std::vector<std::vector<std::string>> EveryCombination() {
         combinations.swap(longer);
     }
     for (std::size_t i = 0; i < combinations.size(); ++i)
-        combinations[i].insert(combinations[i].begin(), writes[i % writes.size()].begin(), writes[i % writes.size()].end());
+        combinations[i].insert(combinations[i].begin(), writes[i % writes.size()].begin(),
+                               writes[i % writes.size()].end());
     return combinations;
 }
 
@@ -378,9 +400,10 @@ TEST(QuorvexCompare, EndsWithStatusTwoAndSaysWhyWhenAnInputCannotBeTaken) {
     EXPECT_EQ(system.Run({"unreadable", "l"}), 2);
     EXPECT_EQ(system.Run({"--gui", "l", "-"}), 2);
     EXPECT_EQ(system.Run({"--gui", "l", "missing"}), 2);
-    EXPECT_EQ(system.err, "quorvex-compare: unreadable: cannot read the folder\n"
-                          "quorvex-compare: the window takes two files or two folders\n"
-                          "quorvex-compare: missing: No such file or directory\n");
+    EXPECT_EQ(system.err,
+              "quorvex-compare: unreadable: cannot read the folder\n"
+              "quorvex-compare: the window takes two files or two folders\n"
+              "quorvex-compare: missing: No such file or directory\n");
     EXPECT_EQ(system.Run({"--gui", "l", "l"}), 0);
     EXPECT_EQ(system.opened, "l and file l");
 }
@@ -393,8 +416,9 @@ TEST(QuorvexCompare, EndsWithStatusTwoWhenMemoryOrScratchRoomRunsOut) {
     system.files = {{"l", std::string(3000, 'x') + "\nshort\n"}, {"r", RandomList(random, 2000)}};
     system.written["o"] = "old";
     EXPECT_EQ(system.Run({"--memory=8K", "--output-left=o", "l", "r"}), 2);
-    EXPECT_EQ(system.err, "quorvex-compare: memory exhausted: an item is longer than the 1024 bytes the memory "
-                          "allowed can compare; try a larger --memory\n");
+    EXPECT_EQ(system.err,
+              "quorvex-compare: memory exhausted: an item is longer than the 1024 bytes the memory "
+              "allowed can compare; try a larger --memory\n");
     system.err.clear();
     system.scratchRoom = 4096;
     EXPECT_EQ(system.Run({"--memory=1K", "--output-left=o", "r", "r"}), 2);

@@ -270,7 +270,8 @@ TEST_F(Model, CopyAndSaveTakeTheirOwnPanesTextOrResult) {
     port.saveDialog = {"C:\\left.txt", "C:\\right.txt"};
     model.BtnSave_Click(0);
     model.BtnSave_Click(1);
-    EXPECT_EQ(port.written, (std::map<std::string, std::string>{{"C:\\left.txt", "a\r\n"}, {"C:\\right.txt", "c\r\n"}}));
+    EXPECT_EQ(port.written,
+              (std::map<std::string, std::string>{{"C:\\left.txt", "a\r\n"}, {"C:\\right.txt", "c\r\n"}}));
     Type(1, "x");
     model.CompareIt_Click(0);  // nothing in common
     port.clipboard.clear();

@@ -24,12 +24,19 @@ TEST(ListingPrefix, IsTheFoldersPathBelowTheTopBetweenBackslashes) {
 // Under Wine this runs with the system's collation, which takes "Masse" and
 // "Maße" for one name: a repeat is only a repeat in another letter case.
 TEST(HandedOverNames, KeyOrderToTheFirstGapEachCutAndRepeatsInAnotherCaseOnce) {
-    const std::vector<std::string> values = {"C:\\x\\one.txt", "C:\\X\\ONE.TXT", std::string(300, 'z'), "Masse",
-                                             "Ma\xDF" "e", "", "after a gap"};
-    const auto names = HandedOverNames([&](int key) {
-        return static_cast<std::size_t>(key) <= values.size() ? values[key - 1] : std::string();
-    });
-    EXPECT_EQ(names, (std::vector<std::string>{"C:\\x\\one.txt", std::string(254, 'z'), "Masse", "Ma\xDF" "e"}));
+    const std::vector<std::string> values = {"C:\\x\\one.txt",
+                                             "C:\\X\\ONE.TXT",
+                                             std::string(300, 'z'),
+                                             "Masse",
+                                             "Ma\xDF"
+                                             "e",
+                                             "",
+                                             "after a gap"};
+    const auto names = HandedOverNames(
+        [&](int key) { return static_cast<std::size_t>(key) <= values.size() ? values[key - 1] : std::string(); });
+    EXPECT_EQ(names, (std::vector<std::string>{"C:\\x\\one.txt", std::string(254, 'z'), "Masse",
+                                               "Ma\xDF"
+                                               "e"}));
 }
 
 // The section read at once gives each key's value as the profile reader
@@ -65,12 +72,15 @@ std::int64_t LinesOf(std::string_view text) {
 
 TEST(ItemCount, IgnoresLineEndsAtTheEndAndEmptyLinesBetweenItems) {
     const std::pair<const char*, std::int64_t> rows[] = {
-        {"a\r\nb\r\nc\r\n", 3}, {"a\r\nb\r\nc", 3}, {"a\r\n\r\nb\r\nc", 3},
-        {"a\r\n\r\n\r\nb", 2},   // overlapping hits: two empty lines
-        {"a\r\n  \r\nb", 3},     // a line of blanks is an item
-        {"\r\na", 2},            // so is an empty first line
-        {"", 1},                 {"\r\n\r\n", 1},
-        {"a\nb", 1},             // a lone line feed does not end a line
+        {"a\r\nb\r\nc\r\n", 3},
+        {"a\r\nb\r\nc", 3},
+        {"a\r\n\r\nb\r\nc", 3},
+        {"a\r\n\r\n\r\nb", 2},  // overlapping hits: two empty lines
+        {"a\r\n  \r\nb", 3},    // a line of blanks is an item
+        {"\r\na", 2},           // so is an empty first line
+        {"", 1},
+        {"\r\n\r\n", 1},
+        {"a\nb", 1},  // a lone line feed does not end a line
     };
     for (const auto& [text, expected] : rows) EXPECT_EQ(ItemCountFromLines(LinesOf(text), text), expected) << text;
 }
@@ -107,22 +117,30 @@ struct FakeFolders : FolderReader {
 // t: a, S\ (b, the vanished V\, U\ (c)), d; the question comes at S.
 TEST(WalkFolderTree, ListsEachFolderBeforeWhatIsBelowItAndAsksOnceAtTheFirstSubfolder) {
     FakeFolders fs;
-    fs.folders = {{"t", {{"a"}, {"S", true}, {"d"}}}, {"t\\S", {{"b"}, {"V", true}, {"U", true}}}, {"t\\S\\U", {{"c"}}}};
+    fs.folders = {
+        {"t", {{"a"}, {"S", true}, {"d"}}}, {"t\\S", {{"b"}, {"V", true}, {"U", true}}}, {"t\\S\\U", {{"c"}}}};
     std::string asked;
     const auto listing = [&](bool answer) {
-        return WalkFolderTree("t", "", [&] { return asked = "after S", answer; }, fs);
+        return WalkFolderTree(
+            "t", "", [&] { return asked = "after S", answer; }, fs);
     };
     EXPECT_EQ(listing(true), "a\r\nS\\\r\nd\r\n\\S\\b\r\n\\S\\V\\\r\n\\S\\U\\\r\n\\S\\U\\c\r\n");
     EXPECT_EQ(listing(false), "a\r\nS\\\r\nd\r\n");
     EXPECT_EQ(asked, "after S");
     asked.clear();  // below the top, and without subfolders, nothing is asked
-    EXPECT_EQ(WalkFolderTree("t\\S", "t", [&] { return asked = "asked", false; }, fs),
+    EXPECT_EQ(WalkFolderTree(
+                  "t\\S", "t", [&] { return asked = "asked", false; }, fs),
               "\\S\\b\r\n\\S\\V\\\r\n\\S\\U\\\r\n\\S\\U\\c\r\n");
-    EXPECT_EQ(WalkFolderTree("t\\S\\U", "", [&] { return asked = "asked", false; }, fs), "c\r\n");
+    EXPECT_EQ(WalkFolderTree(
+                  "t\\S\\U", "", [&] { return asked = "asked", false; }, fs),
+              "c\r\n");
     const char zeroEnded[] = "\\S\\b\0\\S\\V\\\0\\S\\U\\\0\\S\\U\\c";  // and the zero after it
-    EXPECT_EQ(WalkFolderTree("t\\S", "t", [] { return false; }, fs, std::string_view("\0", 1)),
+    EXPECT_EQ(WalkFolderTree(
+                  "t\\S", "t", [] { return false; }, fs, std::string_view("\0", 1)),
               std::string(zeroEnded, sizeof zeroEnded));
-    EXPECT_EQ(WalkFolderTree("missing", "", [] { return true; }, fs), "");
+    EXPECT_EQ(WalkFolderTree(
+                  "missing", "", [] { return true; }, fs),
+              "");
     EXPECT_EQ(asked, "");
 }
 
@@ -133,18 +151,22 @@ TEST(WalkFolderTree, FollowsLinksUnlessTheyLeadBackUp) {
     fs.folders = {{"t", {{"S", true}, {"L~o", true, true}}},
                   {"t\\S", {{"up~t", true, true}, {"q~o?", true, true}}},
                   {"o", {{"f"}}}};
-    EXPECT_EQ(WalkFolderTree("t", "", [] { return true; }, fs),
+    EXPECT_EQ(WalkFolderTree(
+                  "t", "", [] { return true; }, fs),
               "S\\\r\nL~o\\\r\n\\S\\up~t\\\r\n\\S\\q~o?\\\r\n\\L~o\\f\r\n");
     // Above the top folder too, up to the root.
-    fs.folders = {{"r\\s\\t", {{"p~r\\s", true, true}, {"q~r\\", true, true}}},
-                  {"r\\s", {{"t", true}}},
-                  {"r\\", {{"s", true}}}};
-    EXPECT_EQ(WalkFolderTree("r\\s\\t", "", [] { return true; }, fs), "p~r\\s\\\r\nq~r\\\\\r\n");
+    fs.folders = {
+        {"r\\s\\t", {{"p~r\\s", true, true}, {"q~r\\", true, true}}}, {"r\\s", {{"t", true}}}, {"r\\", {{"s", true}}}};
+    EXPECT_EQ(WalkFolderTree(
+                  "r\\s\\t", "", [] { return true; }, fs),
+              "p~r\\s\\\r\nq~r\\\\\r\n");
     // A relative path spells no folders above it, yet it has them.
     fs.folders = {{"t", {{"up~t\\..", true, true}, {"root~r", true, true}, {"self~t", true, true}}},
                   {"r\\c", {{"t", true}}},
                   {"r", {{"c", true}}}};
-    EXPECT_EQ(WalkFolderTree("t", "", [] { return true; }, fs), "up~t\\..\\\r\nroot~r\\\r\nself~t\\\r\n");
+    EXPECT_EQ(WalkFolderTree(
+                  "t", "", [] { return true; }, fs),
+              "up~t\\..\\\r\nroot~r\\\r\nself~t\\\r\n");
 }
 
 }  // namespace

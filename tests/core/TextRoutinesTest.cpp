@@ -17,8 +17,8 @@ TEST(AddBackslash, TrimsBlanksAndEndsInOneBackslash) {
 
 TEST(LeadingNumber16, ReadsTheNumberATextStartsWithOrZero) {
     const std::pair<const char*, short> rows[] = {
-        {"1200", 1200}, {" -7 px", -7}, {"12.5", 12}, {"13.5", 14}, {"2.509", 3}, {"+3", 3}, {"", 0}, {"abc", 0},
-        {"-", 0}, {"40000", 0}, {"-32768", -32768}, {"32767", 32767}, {"32767.5", 0}, {".5", 0},
+        {"1200", 1200}, {" -7 px", -7}, {"12.5", 12}, {"13.5", 14},       {"2.509", 3},     {"+3", 3},      {"", 0},
+        {"abc", 0},     {"-", 0},       {"40000", 0}, {"-32768", -32768}, {"32767", 32767}, {"32767.5", 0}, {".5", 0},
     };
     for (const auto& [text, number] : rows) EXPECT_EQ(LeadingNumber16(text), number) << text;
 }

@@ -128,7 +128,8 @@ TEST(Wheel, TurnsTheListByOneLineANotchOrFiveWithAKeyHeld) {
     EXPECT_EQ(WheelStep(0), 1);
     // Each key or button flag alone: left, right, Shift, Ctrl, middle, X1, X2.
     for (const int flag : {1, 2, 4, 8, 0x10, 0x20, 0x40}) EXPECT_EQ(WheelStep(flag), 5) << flag;
-    const int rows[][4] = {  // top, wheel, step, new top
+    const int rows[][4] = {
+        // top, wheel, step, new top
         {3, 120, 1, 2}, {3, 120, 5, 0}, {0, 120, 1, 0}, {3, -120, 5, 8}, {3, 0, 5, 3},
     };
     for (const auto& [top, wheel, step, expected] : rows) EXPECT_EQ(WheelTopIndex(top, wheel, step), expected) << top;

@@ -21,8 +21,10 @@ std::vector<DWORD> ObjectCounts() {
     for (UINT_PTR value = 4; value < 0x10000; ++value) {
         counts[3] += value % 4 == 0 && GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags);
         counts[4] += GetObjectType(reinterpret_cast<HGDIOBJ>(value)) != 0;
-        counts[5] += value % 2 == 0 && ((GetWindowThreadProcessId(reinterpret_cast<HWND>(value), &owner) &&
-                                         owner == GetCurrentProcessId()) || IsMenu(reinterpret_cast<HMENU>(value)));
+        counts[5] +=
+            value % 2 == 0 &&
+            ((GetWindowThreadProcessId(reinterpret_cast<HWND>(value), &owner) && owner == GetCurrentProcessId()) ||
+             IsMenu(reinterpret_cast<HMENU>(value)));
     }
     return counts;
 }
@@ -49,7 +51,8 @@ TEST_F(Faults, AFailedSaveKeepsTheOldFileWholeAndLeavesNothingBehind) {
     saveFails("over a read-only file", readOnly);
     EXPECT_TRUE(GetFileAttributesA(readOnly.c_str()) & FILE_ATTRIBUTE_READONLY);
     const std::string held = folder_.Write("held.txt", old);
-    const UniqueFile other(CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    const UniqueFile other(
+        CreateFileA(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
     saveFails("over a file another program holds open", held);
 
     if (!folder_.MakeTinyDisk("tiny")) GTEST_SKIP() << "no tmpfs for a full disk";
@@ -113,8 +116,8 @@ TEST_F(Faults, AFileTooLargeForMemoryLoadsAsOneThatCannotBeRead) {
     EXPECT_TRUE(StatusBecomes(0, "1 items - " + huge));
 
     form_.reset();
-    const std::string list = folder_.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" +
-                                                           folder_.Write("b.txt", "b") + "\r\n");
+    const std::string list =
+        folder_.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" + folder_.Write("b.txt", "b") + "\r\n");
     Answerer yes({{"Quorvex", IDYES}});
     form_ = Quorvex::Create(GetModuleHandleA(nullptr), "/f" + list);
     form_->Show();

@@ -44,12 +44,14 @@ protected:
 
 // Alt and the marked letter press the button, through the form's keys.
 TEST_F(FolderBrowseTest, AcceptListsTheChosenFolderIntoThePane) {
-    OpenFolder(1, [&](HWND, HWND tree) {
-        EXPECT_EQ(Selected(tree), "top");  // the folder chosen last
-        // Its caption shows the program's icon, as the main form's does.
-        EXPECT_EQ(GetClassLongPtrA(GetParent(tree), GCLP_HICONSM), GetClassLongPtrA(Form(), GCLP_HICONSM));
-        PostMessageA(tree, WM_SYSCHAR, 'a', 0x20000001);
-    }, {{"Compare Folders", IDNO}});
+    OpenFolder(1,
+               [&](HWND, HWND tree) {
+                   EXPECT_EQ(Selected(tree), "top");  // the folder chosen last
+                   // Its caption shows the program's icon, as the main form's does.
+                   EXPECT_EQ(GetClassLongPtrA(GetParent(tree), GCLP_HICONSM), GetClassLongPtrA(Form(), GCLP_HICONSM));
+                   PostMessageA(tree, WM_SYSCHAR, 'a', 0x20000001);
+               },
+               {{"Compare Folders", IDNO}});
     EXPECT_EQ(TextOf(Textbox(1)), "a.txt\r\nS\\\r\n");
     EXPECT_EQ(FolderLastChosen(), top_);
 }
@@ -58,15 +60,18 @@ TEST_F(FolderBrowseTest, AcceptListsTheChosenFolderIntoThePane) {
 // missing when it is.
 TEST_F(FolderBrowseTest, CancelForgetsTheChoiceAndTheCloseBoxKeepsIt) {
     HWND tree = nullptr;
-    OpenFolder(0, [&](HWND form, HWND explorer) {
-        tree = explorer;
-        SetWindowPos(form, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
-        RECT r{};
-        GetWindowRect(form, &r);
-        EXPECT_EQ(r.right - r.left, 270 - 8 + 2 * GetSystemMetrics(SM_CXFRAME));
-        EXPECT_EQ(r.bottom - r.top, 270 - 25 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME));
-        PostMessageA(Button(form, "&Help"), BM_CLICK, 0, 0);
-    }, {{"Quorvex", IDOK}, {"", 0, {}, [&] { return PostMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0x00010001); }}});
+    OpenFolder(0,
+               [&](HWND form, HWND explorer) {
+                   tree = explorer;
+                   SetWindowPos(form, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+                   RECT r{};
+                   GetWindowRect(form, &r);
+                   EXPECT_EQ(r.right - r.left, 270 - 8 + 2 * GetSystemMetrics(SM_CXFRAME));
+                   EXPECT_EQ(r.bottom - r.top,
+                             270 - 25 + GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME));
+                   PostMessageA(Button(form, "&Help"), BM_CLICK, 0, 0);
+               },
+               {{"Quorvex", IDOK}, {"", 0, {}, [&] { return PostMessageA(tree, WM_KEYDOWN, VK_ESCAPE, 0x00010001); }}});
     EXPECT_EQ(FolderLastChosen(), "");
     EXPECT_EQ(TextOf(Textbox(0)), "");
     FolderLastChosen() = top_ + "\\S\\gone";  // preselects its nearest existing parent
@@ -80,20 +85,23 @@ TEST_F(FolderBrowseTest, CancelForgetsTheChoiceAndTheCloseBoxKeepsIt) {
 TEST_F(FolderBrowseTest, TheDesktopIsTheUsersDesktopFolderAndVirtualFoldersCannotBeChosen) {
     SaveRegString(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Desktop",
                   top_);
-    OpenFolder(0, [&](HWND form, HWND tree) {
-        const HTREEITEM desktop = TreeView_GetRoot(tree);
-        TreeView_SelectItem(tree, TreeView_GetNextSibling(tree, TreeView_GetChild(tree, desktop)));  // the computer
-        EXPECT_EQ(Selected(tree), "My Computer");
-        EXPECT_FALSE(IsWindowEnabled(Button(form, "&Accept")));
-        NMHDR activation{tree, 100, NM_DBLCLK};
-        SendMessageA(form, WM_NOTIFY, activation.idFrom, reinterpret_cast<LPARAM>(&activation));
-        EXPECT_TRUE(IsWindow(form));  // nothing happened
-        SendMessageA(form, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);  // one notch up: the item above
-        PumpFor(50);
-        EXPECT_EQ(Selected(tree), "My Documents");
-        TreeView_SelectItem(tree, desktop);
-        PostMessageA(tree, WM_KEYDOWN, VK_RETURN, 0x001C0001);  // Enter presses Accept
-    }, {{"Compare Folders", IDNO}});
+    OpenFolder(0,
+               [&](HWND form, HWND tree) {
+                   const HTREEITEM desktop = TreeView_GetRoot(tree);
+                   TreeView_SelectItem(
+                       tree, TreeView_GetNextSibling(tree, TreeView_GetChild(tree, desktop)));  // the computer
+                   EXPECT_EQ(Selected(tree), "My Computer");
+                   EXPECT_FALSE(IsWindowEnabled(Button(form, "&Accept")));
+                   NMHDR activation{tree, 100, NM_DBLCLK};
+                   SendMessageA(form, WM_NOTIFY, activation.idFrom, reinterpret_cast<LPARAM>(&activation));
+                   EXPECT_TRUE(IsWindow(form));                                       // nothing happened
+                   SendMessageA(form, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);  // one notch up: the item above
+                   PumpFor(50);
+                   EXPECT_EQ(Selected(tree), "My Documents");
+                   TreeView_SelectItem(tree, desktop);
+                   PostMessageA(tree, WM_KEYDOWN, VK_RETURN, 0x001C0001);  // Enter presses Accept
+               },
+               {{"Compare Folders", IDNO}});
     EXPECT_EQ(FolderLastChosen(), top_ + "\\");
     EXPECT_EQ(TextOf(Textbox(0)), "a.txt\r\nS\\\r\n");
 }

@@ -90,8 +90,8 @@ TEST(Installer, InstallsStartsOpensHelpAndUninstallsAsAUserRunsIt) {
     // The program it installed finds its help file there.
     const UniqueProcess program = StartProgram("\"" + target + "\\Quorvex.exe\"");
     HWND form = nullptr, help = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (form = FindWindowA(Quorvex::kClassName, nullptr)) && IsWindowVisible(form); },
-                          30000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return (form = FindWindowA(Quorvex::kClassName, nullptr)) && IsWindowVisible(form); }, 30000));
     PostMessageA(GetDlgItem(form, control::kBtnHelp), BM_CLICK, 0, 0);
     EXPECT_TRUE(PumpUntil([&] { return (help = FindWindowA("HH Parent", nullptr)) != nullptr; }, 30000));
     DWORD formProcess = 0, helpProcess = 0;

@@ -50,8 +50,8 @@ TEST_F(Limits, AFileOverThePaneLimitLoadsAsOneThatCannotBeRead) {
         EXPECT_TRUE(StatusBecomes(0, "1 items - " + big));
 
         form_.reset();
-        const std::string list = folder_.Write("list.ini", "[Files]\r\nFile1=" + big + "\r\nFile2=" +
-                                                               folder_.Write("b.txt", "b") + "\r\n");
+        const std::string list =
+            folder_.Write("list.ini", "[Files]\r\nFile1=" + big + "\r\nFile2=" + folder_.Write("b.txt", "b") + "\r\n");
         Answerer yes({{"Quorvex", IDYES}});
         form_ = Quorvex::Create(GetModuleHandleA(nullptr), "/f" + list);
         form_->Show();
@@ -75,8 +75,8 @@ TEST(ProductLimits, TheProductTakesFilesOfGigabytesWithoutHoldingThem) {
     RegistrySandbox registry;
     TempFolder folder;
     const std::string huge = SparseFile(folder, "huge.txt", 3 * kGigabyte);
-    const std::string list = folder.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" +
-                                                          folder.Write("b.txt", "b") + "\r\n");
+    const std::string list =
+        folder.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" + folder.Write("b.txt", "b") + "\r\n");
     const UniqueProcess window = StartProgram("\"" + Product("Quorvex.exe") + "\" /f" + list);
     ASSERT_TRUE(window);
     HWND form = nullptr;
@@ -86,10 +86,12 @@ TEST(ProductLimits, TheProductTakesFilesOfGigabytesWithoutHoldingThem) {
         return std::string(text);
     };
     // Yes to the large-file question, a box of the other program's.
-    EXPECT_TRUE(PumpUntil([&] {
-        if (const HWND box = FindWindowA("#32770", "Quorvex")) PostMessageA(box, WM_COMMAND, IDYES, 0);
-        return (form = FindWindowA(Quorvex::kClassName, nullptr)) && pane(1) == "b";
-    }, 30000));
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            if (const HWND box = FindWindowA("#32770", "Quorvex")) PostMessageA(box, WM_COMMAND, IDYES, 0);
+            return (form = FindWindowA(Quorvex::kClassName, nullptr)) && pane(1) == "b";
+        },
+        30000));
     EXPECT_EQ(pane(0), "");
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
@@ -102,7 +104,8 @@ TEST(ProductLimits, TheProductTakesFilesOfGigabytesWithoutHoldingThem) {
     for (const std::uint64_t length : {kGigabyte, 3 * kGigabyte}) {
         SCOPED_TRACE(length);
         const std::string big = SparseFile(folder, "big.txt", length);
-        const UniqueProcess compare = StartProgram("\"" + Product("quorvex-compare.exe") + "\" --quiet " + big + " " + small);
+        const UniqueProcess compare =
+            StartProgram("\"" + Product("quorvex-compare.exe") + "\" --quiet " + big + " " + small);
         ASSERT_TRUE(compare);
         DWORD status = 0;
         EXPECT_EQ(WaitForSingleObject(compare.get(), 60000), WAIT_OBJECT_0);

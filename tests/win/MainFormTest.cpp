@@ -46,7 +46,8 @@ TEST_F(MainFormTest, LaysOutThePanesAndFramesAtTheMinimumTrackSize) {
     GetClientRect(Form(), &r);
     ASSERT_EQ(r.right, 522);  // 7830 x 4425 twips
     ASSERT_EQ(r.bottom, 295);
-    const std::pair<int, RECT> rows[] = {  // pixels
+    const std::pair<int, RECT> rows[] = {
+        // pixels
         {control::kTextbox + 1, {263, 29, 263 + 255, 29 + 174}},
         // Inside the frames, at their places relative to the frame.
         {control::kCompareIt + 1, {4 + 176, 222 + 24, 4 + 176 + 157, 222 + 24 + 29}},
@@ -98,7 +99,8 @@ TEST_F(MainFormTest, EverySizeChangePaintsWhatAFullRepaintPaints) {
     const auto step = [&](const char* what, const std::function<void()>& change) {
         change();
         const auto seen = Capture(Form());
-        RedrawWindow(Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(Form(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         EXPECT_TRUE(seen == Capture(Form())) << what;
     };
     for (int view = 0; view < 2; ++view) {
@@ -176,8 +178,8 @@ TEST_F(MainFormTest, KeysOnAButtonPressItOrOpenItsDropDown) {
 TEST_F(MainFormTest, ReactivationGivesTheFocusBackToTheControlThatHadIt) {
     SetForegroundWindow(Form());
     SetFocus(Textbox(1));
-    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
-                                 nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     SetForegroundWindow(Form());
     EXPECT_EQ(GetFocus(), Textbox(1));

@@ -33,10 +33,12 @@ TEST(ProgramIcon, TheProgramHoldsEachSizeInEveryDepthWithAMask) {
     std::set<std::pair<int, int>> images;
     for (WORD i = 0; i < reinterpret_cast<const WORD*>(group)[2]; ++i) {
         const auto* entry = reinterpret_cast<const GroupEntry*>(group + 6 + i * sizeof(GroupEntry));
-        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(Resource(product, MAKEINTRESOURCEA(entry->id), RT_ICON));
+        const auto* header =
+            reinterpret_cast<const BITMAPINFOHEADER*>(Resource(product, MAKEINTRESOURCEA(entry->id), RT_ICON));
         ASSERT_NE(header, nullptr);
         EXPECT_EQ(header->biHeight, 2 * header->biWidth);  // the colour image and its mask
-        const BYTE* mask = reinterpret_cast<const BYTE*>(header) + entry->bytes - (entry->width + 31) / 32 * 4 * entry->width;
+        const BYTE* mask =
+            reinterpret_cast<const BYTE*>(header) + entry->bytes - (entry->width + 31) / 32 * 4 * entry->width;
         EXPECT_EQ(mask[0], 0xFF) << entry->width << " px, " << entry->bits << " bits";
         images.emplace(header->biWidth, header->biBitCount);
     }

@@ -45,7 +45,10 @@ TEST_F(CommandLineTest, TwoFilesAreLoadedAndSaidIdenticalWhenTheyAre) {
 // The system's collation takes the two names for one; only letter case
 // makes a repeat. The panes differ, so nothing is said.
 TEST_F(CommandLineTest, NamesThatDifferBeyondLetterCaseAreTwo) {
-    const std::string a = folder_.Write("Masse.txt", "a"), b = folder_.Write("Ma\xDF" "e.txt", "b");
+    const std::string a = folder_.Write("Masse.txt", "a"), b = folder_.Write(
+                                                               "Ma\xDF"
+                                                               "e.txt",
+                                                               "b");
     Answerer nothing({});
     Start("File1=" + a + "\r\nFile2=" + b + "\r\n");
     EXPECT_EQ(TextOf(Textbox(0)) + TextOf(Textbox(1)), "ab");
@@ -61,7 +64,8 @@ TEST_F(FileLoading, ShowsTheBytesWithCrLfWhatEverTheFileHolds) {
     const std::string path = folder_.Write("fruit.txt", "\xE9t\xE9\nkiwi\n");
     form_->OpenFile(path, 1);
     EXPECT_EQ(TextOf(Textbox(1)), "\xE9t\xE9\r\nkiwi\r\n");
-    for (const auto& [file, shown] : {std::pair{folder_.Path() + "\\missing.txt", ""}, {folder_.MakeFolder("folder"), ""},
+    for (const auto& [file, shown] : {std::pair{folder_.Path() + "\\missing.txt", ""},
+                                      {folder_.MakeFolder("folder"), ""},
                                       {folder_.Write("binary", std::string("\xE9\r\0x\n", 5)), "\xE9\r"}}) {
         form_->OpenFile(file, 0);
         EXPECT_EQ(TextOf(Textbox(0)), shown);
@@ -183,7 +187,8 @@ protected:
     void SetUp() override {
         MainFormTest::SetUp();
         top_ = folder_.MakeFolder("top");
-        for (const char* file : {"top\\a.txt", "top\\b.txt", "top\\S\\c.txt", "top\\S\\U\\d.txt"}) folder_.Write(file, "");
+        for (const char* file : {"top\\a.txt", "top\\b.txt", "top\\S\\c.txt", "top\\S\\U\\d.txt"})
+            folder_.Write(file, "");
     }
     // Lists a folder answering the question with `answer`, or expecting none
     // when it is 0.
@@ -203,8 +208,9 @@ protected:
 TEST_F(FolderListing, ListsTheWholeTreeRelativeToTheTopWhenTheUserAgrees) {
     const Lines lines = Listing(top_ + "\\", IDYES);
     EXPECT_EQ(question_.substr(0, question_.find("(warning")),
-              "The folder:\r\n\r\n" + top_ + "\\\r\n\r\ncontains at least one subfolder. Do you want to recurse all "
-              "subfolders and include their contents in the comparison?\r\n\r\n");
+              "The folder:\r\n\r\n" + top_ +
+                  "\\\r\n\r\ncontains at least one subfolder. Do you want to recurse all "
+                  "subfolders and include their contents in the comparison?\r\n\r\n");
     EXPECT_EQ(Sorted(lines), Sorted({"a.txt", "S\\", "b.txt", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt"}));
     // A folder's own entries come before anything below them.
     const auto position = [&](const char* line) { return std::find(lines.begin(), lines.end(), line); };
@@ -229,9 +235,9 @@ TEST_F(FolderListing, LinksAreFollowedUnlessTheyLeadBackUp) {
     if (!folder_.MakeFolderLink("top\\S\\U\\back", "..\\..") || !folder_.MakeFolderLink("top\\L", "S") ||
         !folder_.MakeFolderLink("top\\S\\up", "..\\.."))
         GTEST_SKIP() << "cannot make a folder link here";
-    const Lines lines = Sorted({"a.txt", "S\\", "b.txt", "L\\", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt",
-                                "\\S\\U\\back\\", "\\S\\up\\", "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt",
-                                "\\L\\U\\back\\", "\\L\\up\\"});
+    const Lines lines =
+        Sorted({"a.txt", "S\\", "b.txt", "L\\", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\U\\back\\",
+                "\\S\\up\\", "\\L\\c.txt", "\\L\\U\\", "\\L\\U\\d.txt", "\\L\\U\\back\\", "\\L\\up\\"});
     EXPECT_EQ(Sorted(Listing(top_, IDYES)), lines);
     SetCurrentDirectoryA(folder_.Path().c_str());
     EXPECT_EQ(Sorted(Listing("top", IDYES)), lines);
@@ -256,7 +262,8 @@ TEST_F(FolderListing, AFolderNamedOutsideTheCodePageIsWrittenAsAFile) {
     const Lines lines = Listing(top_, IDYES);
     DeleteFileW((folder + L"\\in.txt").c_str());
     RemoveDirectoryW(folder.c_str());
-    EXPECT_EQ(Sorted(lines), Sorted({"a.txt", "S\\", "b.txt", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\??dir"}));
+    EXPECT_EQ(Sorted(lines),
+              Sorted({"a.txt", "S\\", "b.txt", "\\S\\c.txt", "\\S\\U\\", "\\S\\U\\d.txt", "\\S\\??dir"}));
 }
 
 }  // namespace

@@ -15,9 +15,15 @@ namespace {
 TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
     const std::string product = Product("Quorvex.exe");
     TempFolder folder;
-    for (const auto& [version, supported] : {std::pair{"winme", true}, {"win2k", true}, {"winxp", true},
-                                             {"win2k3", true}, {"vista", true}, {"win98", false}, {"nt40", false},
-                                             {"win7", false}, {"win10", false}}) {
+    for (const auto& [version, supported] : {std::pair{"winme", true},
+                                             {"win2k", true},
+                                             {"winxp", true},
+                                             {"win2k3", true},
+                                             {"vista", true},
+                                             {"win98", false},
+                                             {"nt40", false},
+                                             {"win7", false},
+                                             {"win10", false}}) {
         SCOPED_TRACE(version);
         const std::string copy = folder.Path() + "\\Quorvex-" + version + ".exe";
         const std::string settings = "Software\\Wine\\AppDefaults\\Quorvex-" + std::string(version) + ".exe";
@@ -26,11 +32,13 @@ TEST(SupportedSystems, MeTo2003AndVistaStartOthersAreRefused) {
         const UniqueProcess process = StartProgram("\"" + copy + "\"");
         ASSERT_TRUE(process);
         HWND form = nullptr, box = nullptr;  // the test process shows neither
-        PumpUntil([&] {
-            form = FindWindowA(Quorvex::kClassName, nullptr);
-            box = FindWindowA("#32770", "Unsupported Operating System");
-            return (form && IsWindowVisible(form)) || box;
-        }, 30000);
+        PumpUntil(
+            [&] {
+                form = FindWindowA(Quorvex::kClassName, nullptr);
+                box = FindWindowA("#32770", "Unsupported Operating System");
+                return (form && IsWindowVisible(form)) || box;
+            },
+            30000);
         EXPECT_EQ(form && IsWindowVisible(form), supported);
         if (box != nullptr) {
             EXPECT_EQ(TextOf(GetDlgItem(box, 0xFFFF)),
@@ -88,7 +96,8 @@ TEST(QuorvexCompare, ReplacesAnOutputFileOnWindowsMeToo) {
     CopyFileA(Product("quorvex-compare.exe").c_str(), copy.c_str(), FALSE);
     const char settings[] = "Software\\Wine\\AppDefaults\\compare-winme.exe";
     SHSetValueA(HKEY_CURRENT_USER, settings, "Version", REG_SZ, "winme", 6);
-    EXPECT_EQ(ExitCodeOf("\"" + copy + "\" --quiet --output-left " + out + " " + left + " " + right), 1u);  // they differ
+    EXPECT_EQ(ExitCodeOf("\"" + copy + "\" --quiet --output-left " + out + " " + left + " " + right),
+              1u);  // they differ
     SHDeleteKeyA(HKEY_CURRENT_USER, settings);
     EXPECT_EQ(ReadWholeFile(out, kNoLimit, kNoLimit).bytes.substr(0, 1), "x");
 }

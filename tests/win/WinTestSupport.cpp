@@ -17,8 +17,8 @@
 namespace quorvex::test {
 namespace {
 
-constexpr int kFileNameBox = 0x47c;  // of the common file dialogs
-constexpr int kMessageText = 0xFFFF;  // of a message box
+constexpr int kFileNameBox = 0x47c;                         // of the common file dialogs
+constexpr int kMessageText = 0xFFFF;                        // of a message box
 const char kScratch[] = "Software\\Orlenti\\QuorvexTests";  // the registry sandbox's
 
 BOOL CALLBACK Collect(HWND window, LPARAM found) {
@@ -101,13 +101,16 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-void PumpFor(DWORD milliseconds) { PumpUntil([] { return false; }, milliseconds); }
+void PumpFor(DWORD milliseconds) {
+    PumpUntil([] { return false; }, milliseconds);
+}
 
 std::vector<std::string> ListItems(HWND listbox) {
     std::vector<std::string> items;
     for (LRESULT i = 0, count = SendMessageA(listbox, LB_GETCOUNT, 0, 0); i < count; ++i) {
         std::string item(static_cast<std::size_t>(SendMessageA(listbox, LB_GETTEXTLEN, i, 0)) + 1, '\0');
-        item.resize(static_cast<std::size_t>(SendMessageA(listbox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
+        item.resize(
+            static_cast<std::size_t>(SendMessageA(listbox, LB_GETTEXT, i, reinterpret_cast<LPARAM>(item.data()))));
         items.push_back(item);
     }
     return items;
@@ -174,7 +177,8 @@ bool Answerer::AnswerMenu(Seen& seen, int choice) {
 // is still there then is a new one.
 void Answerer::Tick() {
     const auto click = [](HWND dialog, int button) {
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, button)));
     };
     if (next_ < steps_.size()) {
         const Step& step = steps_[next_];
@@ -192,7 +196,8 @@ void Answerer::Tick() {
             seen.help = GetDlgItem(dialog, IDHELP) != nullptr;
             if (!step.fileName.empty())
                 for (HWND child : WindowsOf(GetDlgItem(dialog, kFileNameBox)))
-                    if (IsOfClass(child, "Edit")) SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.fileName.c_str()));
+                    if (IsOfClass(child, "Edit"))
+                        SendMessageA(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(step.fileName.c_str()));
             click(dialog, step.button);
             return;
         }
@@ -268,7 +273,9 @@ TempFolder::TempFolder() {
     GetTempPathA(MAX_PATH, base);
     static int serial = 0;
     // Wine gives out the same process ids again, and a killed test leaves its folder.
-    do path_ = std::string(base) + "quorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+    do
+        path_ = std::string(base) + "quorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++serial);
     while (!CreateDirectoryA(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
@@ -279,7 +286,8 @@ TempFolder::~TempFolder() {
     GetTempPathA(MAX_PATH, base);
     SetCurrentDirectoryA(base);
     for (const auto& disk : disks_)
-        RunUnixCommand("/bin/umount -l \"" + disk + "\"", path_, [&] { return DiskBytes(path_ + "\\" + disk) > 65536; });
+        RunUnixCommand("/bin/umount -l \"" + disk + "\"", path_,
+                       [&] { return DiskBytes(path_ + "\\" + disk) > 65536; });
     for (const auto& link : links_) {
         const std::size_t slash = link.find_last_of('\\');
         RunUnixCommand("/bin/rm -f \"" + link.substr(slash + 1) + "\"", link.substr(0, slash),
@@ -324,4 +332,3 @@ bool TempFolder::MakeTinyDisk(const std::string& relative) const {
 }
 
 }  // namespace quorvex::test
-

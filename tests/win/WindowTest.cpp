@@ -80,7 +80,8 @@ TEST_F(Settings, ClosingWhileAMessageOrADialogIsOpenEndsCleanly) {
         Paste(Textbox(0), "x");
         MoveWindow(Form(), 30, 40, 600, 450, TRUE);
         const HWND form = Form();
-        steps.push_back({"", 0, {}, [&] { return FindWindowA(className, title) && PostMessageA(form, WM_CLOSE, 0, 0); }});
+        steps.push_back(
+            {"", 0, {}, [&] { return FindWindowA(className, title) && PostMessageA(form, WM_CLOSE, 0, 0); }});
         Answerer closer(steps);
         SendMessageA(GetDlgItem(form, button), BM_CLICK, 0, 0);
         EXPECT_FALSE(IsWindow(form)) << title;

@@ -24,8 +24,8 @@
 #include "sources/win32/HandedOverList.h"
 #include "window/ScrollRules.h"
 #include "window/win32/FormGeometry.h"
-#include "window/win32/Placement.h"
 #include "window/win32/PaneHooks.h"
+#include "window/win32/Placement.h"
 
 namespace quorvex {
 namespace {
@@ -48,12 +48,14 @@ MessageBoxArgs QuestionBox(Question question, const std::string& subject) {
     constexpr UINT kYesNo = MB_YESNO | MB_DEFBUTTON1;
     switch (question) {
         case Question::LargeFile:
-            return {.text = "Warning: the file you've opened is quite large, which may cause Quorvex to run more "
-                            "slowly or even stop responding.  Do you want to proceed?",
+            return {.text =
+                        "Warning: the file you've opened is quite large, which may cause Quorvex to run more "
+                        "slowly or even stop responding.  Do you want to proceed?",
                     .style = kYesNo | MB_ICONEXCLAMATION};
         case Question::SameFile:
-            return {.text = "You've selected the same file for both sides; are you sure you want to compare this "
-                            "file with itself?",
+            return {.text =
+                        "You've selected the same file for both sides; are you sure you want to compare this "
+                        "file with itself?",
                     .style = kYesNo | MB_ICONQUESTION};
         case Question::Subfolders:
             break;
@@ -97,7 +99,9 @@ void Quorvex::CreateControls() {
     const HWND form = hWnd();
     for (int i = 0; i < 2; ++i) {
         Pane& pane = pane_[i];
-        pane.BtnOpen.Create({.parent = form, .id = control::kBtnOpen + i, .caption = "Open...",
+        pane.BtnOpen.Create({.parent = form,
+                             .id = control::kBtnOpen + i,
+                             .caption = "Open...",
                              .dropDownId = control::kBtnOpenDropDown + i});
         pane.BtnOpen.onClick = [this, i] { model_.BtnOpen_Click(i); };
         pane.BtnOpen.onDropDown = [this, i](const std::string& key) { model_.BtnOpen_DropDown(i, key); };
@@ -130,7 +134,10 @@ void Quorvex::CreateControls() {
         CompareIt[i].Create({.parent = form, .id = control::kCompareIt + i, .caption = captions[i], .latching = true});
         CompareIt[i].onClick = [this, i] { model_.CompareIt_Click(i); };
     }
-    btnHelp.Create({.parent = form, .id = control::kBtnHelp, .caption = "", .accessibleName = "Help",
+    btnHelp.Create({.parent = form,
+                    .id = control::kBtnHelp,
+                    .caption = "",
+                    .accessibleName = "Help",
                     .picture = static_cast<HICON>(LoadImageA(nullptr, IDI_QUESTION, IMAGE_ICON, kButtonPicturePixels,
                                                              kButtonPicturePixels, LR_SHARED))});
     btnHelp.onClick = [] { ShowHelp(kQuorvexHelpContext); };
@@ -350,9 +357,7 @@ std::string Quorvex::ShowOpenDialog() {
     return quorvex::ShowOpenDialog(hWnd(), "Select a file to compare", "", kFilter);
 }
 
-std::string Quorvex::ShowSaveDialog() {
-    return quorvex::ShowSaveDialog(hWnd(), "Save List As", "", "txt", kFilter);
-}
+std::string Quorvex::ShowSaveDialog() { return quorvex::ShowSaveDialog(hWnd(), "Save List As", "", "txt", kFilter); }
 
 void Quorvex::ShowFolderBrowser() { FolderBrowse::Instance().Show(hWnd()); }
 

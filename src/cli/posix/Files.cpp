@@ -180,7 +180,8 @@ public:
         for (std::uint64_t done = 0; done < size_;) {
             const std::size_t length = static_cast<std::size_t>(std::min<std::uint64_t>(piece.size(), size_ - done));
             spool_->Read(done, piece.data(), length);
-            if (!WriteAll(fd.get(), std::string_view(piece.data(), length))) throw Trouble(name_ + ": " + Reason(errno));
+            if (!WriteAll(fd.get(), std::string_view(piece.data(), length)))
+                throw Trouble(name_ + ": " + Reason(errno));
             done += length;
         }
         if (!fd.Close()) throw Trouble(name_ + ": " + Reason(errno));

@@ -23,8 +23,8 @@ struct LocalFreer {
 // The system's words for an error, without the line end it adds.
 std::string Reason(DWORD error) {
     char* buffer = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
     const std::unique_ptr<char, LocalFreer> text(buffer);
     std::string reason = text ? text.get() : "error " + std::to_string(error);
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r' || reason.back() == '.'))
@@ -295,7 +295,8 @@ public:
     bool OpenInWindow(const std::string& left, const std::string& right, bool folders, std::string& reason) override {
         char self[MAX_PATH] = {}, temporary[MAX_PATH] = {};
         GetModuleFileNameA(nullptr, self, MAX_PATH);
-        const std::string program = std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "Quorvex.exe";
+        const std::string program =
+            std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "Quorvex.exe";
         const std::string names = "[Files]\r\nFile1=" + FullPath(left) + "\r\nFile2=" + FullPath(right) + "\r\n";
         const std::string list = GetTempPathA(MAX_PATH, temporary) ? WriteNewFile(temporary, "qvc", names) : "";
         if (list.empty()) {
@@ -307,8 +308,8 @@ public:
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                            &startup, &process)) {
+        if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &process)) {
             reason = program + ": " + Reason(GetLastError());
             DeleteFileA(list.c_str());
             return false;
@@ -325,8 +326,8 @@ private:
         if (utf8.empty()) return {};
         const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
         std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-        if (length <= 0 || !MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                                                length))
+        if (length <= 0 ||
+            !MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), length))
             return std::string(utf8);
         // Wine's table leaves the final sigma as it is; Windows' makes it sigma.
         for (wchar_t& c : wide)

@@ -15,10 +15,10 @@ namespace {
 // first call finds that out, once.
 DWORD IgnoreCaseFlags() {
     constexpr DWORD kAnsi = NORM_IGNORECASE | LOCALE_USE_CP_ACP;
-    static const DWORD flags = CompareStringA(LOCALE_USER_DEFAULT, kAnsi, "a", 1, "a", 1) == 0 &&
-                                       GetLastError() == ERROR_INVALID_FLAGS
-                                   ? NORM_IGNORECASE
-                                   : kAnsi;
+    static const DWORD flags =
+        CompareStringA(LOCALE_USER_DEFAULT, kAnsi, "a", 1, "a", 1) == 0 && GetLastError() == ERROR_INVALID_FLAGS
+            ? NORM_IGNORECASE
+            : kAnsi;
     return flags;
 }
 

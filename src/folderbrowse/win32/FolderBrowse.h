@@ -5,10 +5,10 @@
 
 #include <windows.h>
 
-#include "window/BrowseLayout.h"
 #include "folderbrowse/win32/FolderTree.h"
 #include "platform/win32/ButtonPlus.h"
 #include "platform/win32/Handles.h"
+#include "window/BrowseLayout.h"
 #include "window/win32/Form.h"
 
 namespace quorvex {

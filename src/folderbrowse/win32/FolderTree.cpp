@@ -49,10 +49,12 @@ std::vector<std::string> Subfolders(const std::string& folder) {
 bool FolderTree::Create(HWND parent, int id) {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&classes);
-    if (!Control::Create({.parent = parent, .className = WC_TREEVIEWA,
-                          .style = WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT |
-                                   TVS_SHOWSELALWAYS,
-                          .exStyle = WS_EX_CLIENTEDGE, .id = id}))
+    if (!Control::Create(
+            {.parent = parent,
+             .className = WC_TREEVIEWA,
+             .style = WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+             .exStyle = WS_EX_CLIENTEDGE,
+             .id = id}))
         return false;
     paths_.clear();
     filled_.clear();

@@ -42,8 +42,11 @@ bool ButtonPlus::Create(const CreateArgs& args) {
 }
 
 bool ButtonPlus::DropDownPart::Create(HWND parent, int id) {
-    if (!Control::Create({.parent = parent, .className = "BUTTON", .text = "More choices",
-                          .style = kButtonStyle | BS_PUSHBUTTON | BS_BITMAP, .id = id}))
+    if (!Control::Create({.parent = parent,
+                          .className = "BUTTON",
+                          .text = "More choices",
+                          .style = kButtonStyle | BS_PUSHBUTTON | BS_BITMAP,
+                          .id = id}))
         return false;
     arrow_.reset(CreateArrowBitmap());
     if (arrow_) SendMessageA(hWnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(arrow_.get()));
@@ -146,9 +149,9 @@ bool ButtonPlus::OpenDropDown() {
     // The face stays pressed while its menu is open.
     SendMessageA(dropDown_->hWnd(), BM_SETSTATE, TRUE, 0);
     TPMPARAMS exclude{sizeof(TPMPARAMS), whole};
-    const auto chosen = static_cast<UINT>(TrackPopupMenuEx(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD |
-                                                                          TPM_NONOTIFY | TPM_LEFTBUTTON | TPM_VERTICAL,
-                                                           whole.left, whole.bottom, GetParent(hWnd()), &exclude));
+    const auto chosen = static_cast<UINT>(TrackPopupMenuEx(
+        menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTBUTTON | TPM_VERTICAL,
+        whole.left, whole.bottom, GetParent(hWnd()), &exclude));
     SendMessageA(dropDown_->hWnd(), BM_SETSTATE, FALSE, 0);
     if (chosen != 0 && chosen <= items_.size() && onDropDown) onDropDown(items_[chosen - 1].key);
     return true;

@@ -27,7 +27,7 @@ public:
         const char* caption = "";
         const char* accessibleName = nullptr;  // for a button that shows no caption
         bool latching = false;
-        int dropDownId = 0;  // non-zero: add the drop-down part with this id
+        int dropDownId = 0;       // non-zero: add the drop-down part with this id
         HICON picture = nullptr;  // shown instead of an empty caption
     };
 

@@ -73,10 +73,12 @@ void Control::SetVisible(bool visible) { ShowWindow(window_, visible ? SW_SHOW :
 void Control::SetEnabled(bool enabled) { EnableWindow(window_, enabled ? TRUE : FALSE); }
 
 bool EditBox::Create(HWND parent, int id) {
-    if (!Control::Create({.parent = parent, .className = "EDIT",
+    if (!Control::Create({.parent = parent,
+                          .className = "EDIT",
                           .style = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                                    ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-                          .exStyle = WS_EX_CLIENTEDGE, .id = id}))
+                          .exStyle = WS_EX_CLIENTEDGE,
+                          .id = id}))
         return false;
     SendMessageA(hWnd(), EM_SETLIMITTEXT, 0, 0);  // no limit but the system's
     return true;
@@ -114,9 +116,11 @@ bool StatusBox::Create(HWND parent, int id) {
 }
 
 bool ListBox::Create(HWND parent, int id) {
-    if (!Control::Create({.parent = parent, .className = "LISTBOX",
+    if (!Control::Create({.parent = parent,
+                          .className = "LISTBOX",
                           .style = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
-                          .exStyle = WS_EX_CLIENTEDGE, .id = id}))
+                          .exStyle = WS_EX_CLIENTEDGE,
+                          .id = id}))
         return false;
     own_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd(), GWLP_WNDPROC));
     return true;
@@ -155,13 +159,14 @@ int ListBox::TopIndex() const { return static_cast<int>(SendMessageA(hWnd(), LB_
 void ListBox::SetTopIndex(int index) { SendMessageA(hWnd(), LB_SETTOPINDEX, static_cast<WPARAM>(index), 0); }
 
 bool CheckBox::Create(HWND parent, int id, const char* caption) {
-    return Control::Create({.parent = parent, .className = "BUTTON", .text = caption,
-                            .style = WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX, .id = id});
+    return Control::Create({.parent = parent,
+                            .className = "BUTTON",
+                            .text = caption,
+                            .style = WS_VISIBLE | WS_TABSTOP | BS_CHECKBOX,
+                            .id = id});
 }
 
-void CheckBox::SetChecked(bool checked) {
-    SendMessageA(hWnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
+void CheckBox::SetChecked(bool checked) { SendMessageA(hWnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
 
 void CheckBox::OnCommand(HWND, int code) {
     if (code == BN_CLICKED && onClick) onClick();

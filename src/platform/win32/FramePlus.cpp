@@ -3,8 +3,12 @@
 namespace quorvex {
 
 bool FramePlus::Create(HWND parent, int id, const char* caption) {
-    return Control::Create({.parent = parent, .className = "BUTTON", .text = caption,
-                            .style = WS_VISIBLE | WS_GROUP | BS_GROUPBOX, .exStyle = WS_EX_TRANSPARENT, .id = id});
+    return Control::Create({.parent = parent,
+                            .className = "BUTTON",
+                            .text = caption,
+                            .style = WS_VISIBLE | WS_GROUP | BS_GROUPBOX,
+                            .exStyle = WS_EX_TRANSPARENT,
+                            .id = id});
 }
 
 void FramePlus::Contain(Control& control, int left, int top, int width, int height) {

@@ -15,8 +15,7 @@ using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 HtmlHelpFunction HtmlHelpEntry() {
     static HtmlHelpFunction entry = [] {
         HMODULE viewer = LoadLibraryA("hhctrl.ocx");
-        return viewer ? reinterpret_cast<HtmlHelpFunction>(
-                            reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
+        return viewer ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")))
                       : nullptr;
     }();
     return entry;
@@ -46,9 +45,10 @@ HWND OpenHelpAtContext(const std::string& helpFile, DWORD context) {
 void ShowHelp(short context) {
     const std::string file = HelpFile();
     if (!FileExists(file)) {
-        ShowMessageBox(GetActiveWindow(), {.text = "Help file not found.  Orlenti Vantoria has not been properly installed",
-                                 .style = MB_OK | MB_ICONSTOP,
-                                 .helpButton = false});
+        ShowMessageBox(GetActiveWindow(),
+                       {.text = "Help file not found.  Orlenti Vantoria has not been properly installed",
+                        .style = MB_OK | MB_ICONSTOP,
+                        .helpButton = false});
         return;
     }
     StoredHelpWindow() = OpenHelpAtContext(file, static_cast<DWORD>(context));

@@ -25,8 +25,8 @@ std::string GetRegString(HKEY root, const std::string& keyPath, const std::strin
                      nullptr, nullptr);
     std::vector<char> data(largest + 1, '\0');
     DWORD size = largest;
-    const LONG read = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, nullptr,
-                                       reinterpret_cast<BYTE*>(data.data()), &size);
+    const LONG read =
+        RegQueryValueExA(key.get(), valueName.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(data.data()), &size);
     if (read == ERROR_FILE_NOT_FOUND) return {};
     return std::string(StripNulls({data.data(), size < data.size() ? size : largest}));
 }

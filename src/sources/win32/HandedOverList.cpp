@@ -16,7 +16,8 @@ namespace {
 std::function<std::string(int key)> FileKeys(const char* path) {
     std::vector<char> section(1 << 16);
     for (;;) {
-        const DWORD length = GetPrivateProfileSectionA("Files", section.data(), static_cast<DWORD>(section.size()), path);
+        const DWORD length =
+            GetPrivateProfileSectionA("Files", section.data(), static_cast<DWORD>(section.size()), path);
         const bool whole = length + 2 < section.size() && (IsNtFamily() || length + 2 < 32767);
         if (whole) return FileKeysOf(std::string_view(section.data(), length));
         if (!IsNtFamily() || section.size() >= (1u << 26)) break;

@@ -21,8 +21,9 @@ struct ProgramIcons {
 // an icon by name alone and would give back the first size loaded.
 const ProgramIcons& Icons() {
     const auto load = [](int width, int height) {
-        return UniqueIcon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                                        IMAGE_ICON, GetSystemMetrics(width), GetSystemMetrics(height), 0)));
+        return UniqueIcon(
+            static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                          GetSystemMetrics(width), GetSystemMetrics(height), 0)));
     };
     static const ProgramIcons icons{load(SM_CXICON, SM_CYICON), load(SM_CXSMICON, SM_CYSMICON)};
     return icons;
@@ -44,8 +45,7 @@ void Form::Destroy() {
 
 Form* Form::FromHandle(HWND window) {
     // The class procedure stays ours after the window is subclassed.
-    if (window == nullptr ||
-        GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Form::WindowProc))
+    if (window == nullptr || GetClassLongPtrA(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Form::WindowProc))
         return nullptr;
     return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }

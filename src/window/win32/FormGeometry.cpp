@@ -21,8 +21,7 @@ void CentreOnScreen(HWND form, TwipsPerPixel tpp) {
     const float screenWidth = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), tpp.x);
     const float screenHeight = PixelsToTwips(GetSystemMetrics(SM_CYSCREEN), tpp.y);
     SetWindowPos(form, nullptr, TwipsToPixels(screenWidth / 2 - width / 2, tpp.x),
-                 TwipsToPixels(screenHeight / 2 - height / 2, tpp.y), 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                 TwipsToPixels(screenHeight / 2 - height / 2, tpp.y), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace quorvex

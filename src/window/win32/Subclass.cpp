@@ -100,7 +100,9 @@ Form* FormFromHwnd(HWND hWnd) { return Form::FromHandle(hWnd); }
 
 short NonClientWidth() { return static_cast<short>(2 * GetSystemMetrics(SM_CXFRAME)); }
 
-short NonClientHeight() { return static_cast<short>(GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME)); }
+short NonClientHeight() {
+    return static_cast<short>(GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME));
+}
 
 // A form's member that fails is skipped, as one the form lacks: the limits
 // stay as the system filled them, a wheel turn is dropped, a hit test is
