@@ -3,7 +3,7 @@
 # any is missing, and any named as arguments, then 32-bit Wine, which runs the
 # 32-bit product. Runs apt as root, through sudo when not root.
 set -eu
-packages="cmake ninja-build g++ clang libclang-rt-14-dev googletest libbenchmark-dev libicu-dev
+packages="cmake ninja-build g++ clang clang-format libclang-rt-14-dev googletest libbenchmark-dev libicu-dev
 g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
 wine wine64 fonts-wine xvfb x11-utils imagemagick fp-utils python3 nsis dpkg-dev file $*"
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
