@@ -74,21 +74,9 @@ TEST(CompareLists, SortsAsQuickSortDoes) {
 #ifdef _WIN32
 TEST(CompareLists, FoldedRuleUsesTheCodePagesCaseMapping) {
     if (GetACP() != 1252) GTEST_SKIP() << "needs the Western European ANSI code page";
-    EXPECT_EQ(Compare("\xC0"
-                      "B",
-                      "\xE0"
-                      "b",
-                      {.caseRule = CaseRule::Folded}),
-              (Outcome{{"\xC0"
-                        "B"},
-                       {"\xE0"
-                        "b"}}));
-    EXPECT_EQ(Compare("\xC0"
-                      "B",
-                      "\xE0"
-                      "b",
-                      {}),
-              (Outcome{{}, {}}));
+    // Octal escapes: a hex escape would take the letter after it.
+    EXPECT_EQ(Compare("\300B", "\340b", {.caseRule = CaseRule::Folded}), (Outcome{{"\300B"}, {"\340b"}}));
+    EXPECT_EQ(Compare("\300B", "\340b", {}), (Outcome{{}, {}}));
 }
 #endif
 
