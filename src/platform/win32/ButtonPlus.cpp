@@ -6,7 +6,7 @@ namespace quorvex {
 namespace {
 
 constexpr int kArrowWidth = 16;  // pixels of the drop-down part
-constexpr int kPictureSize = 16;
+constexpr int kPictureGap = 4;   // pixels between the picture and the caption
 
 // A small downward triangle, as a monochrome bitmap: 0 bits draw in the text
 // colour, the leftmost pixel is the high bit, rows are padded to 16 bits.
@@ -112,7 +112,7 @@ bool ButtonPlus::OnDrawItem(const DRAWITEMSTRUCT& item) {
     GetWindowTextA(hWnd(), caption, static_cast<int>(std::size(caption)));
     SIZE text{};
     GetTextExtentPoint32A(item.hDC, caption, lstrlenA(caption), &text);
-    const int pictureSize = picture_ ? kPictureSize : 0, gap = picture_ ? 4 : 0;
+    const int pictureSize = picture_ ? kButtonPicturePixels : 0, gap = picture_ ? kPictureGap : 0;
     int left = (face.left + face.right - pictureSize - gap - text.cx) / 2 + shift;
     const int middle = (face.top + face.bottom) / 2 + shift;
     if (picture_)
