@@ -92,36 +92,9 @@ TEST_F(Faults, ASaveKeepsAHiddenFileHiddenAndReplacesALinkNotItsTarget) {
     EXPECT_TRUE(GetFileAttributesA(hidden.c_str()) & FILE_ATTRIBUTE_HIDDEN) << "quorvex-compare";
 }
 
-// A sparse file costs no disk however long it says it is.
-std::string SparseFile(const TempFolder& folder, const char* name, const char* length) {
-    const std::string path = folder.Path() + "\\" + name;
-    folder.RunCommand(std::string("/usr/bin/truncate -s ") + length + " " + name,
-                      [&] { return FileLength(path).value_or(0) > 0; });
-    return path;
-}
-
-// A file larger than memory loads as one that cannot be read, through the
-// Open dialog and through a handed-over list at start-up, before any window
-// procedure's barrier. A file that tells no length (a device) is read no
-// further than what the large-file question guards.
-TEST_F(Faults, AFileTooLargeForMemoryLoadsAsOneThatCannotBeRead) {
-    const std::string huge = SparseFile(folder_, "huge.txt", "100G");
-    Paste(Textbox(0), "before");
-    {
-        Answerer answerer({{"Select a file to compare", IDOK, huge}, {"Quorvex", IDYES}});
-        Click(BtnOpen(0));
-        EXPECT_TRUE(answerer.Answered());
-    }
-    EXPECT_EQ(TextOf(Textbox(0)), "");
-    EXPECT_TRUE(StatusBecomes(0, "1 items - " + huge));
-
-    form_.reset();
-    const std::string list =
-        folder_.Write("list.ini", "[Files]\r\nFile1=" + huge + "\r\nFile2=" + folder_.Write("b.txt", "b") + "\r\n");
-    Answerer yes({{"Quorvex", IDYES}});
-    form_ = Quorvex::Create(GetModuleHandleA(nullptr), "/f" + list);
-    form_->Show();
-    EXPECT_EQ(TextOf(Textbox(0)) + "|" + TextOf(Textbox(1)), "|b");
+// A file that tells no length (a device) is read no further than what the
+// large-file question guards. Files longer than memory: LimitsTest.cpp.
+TEST_F(Faults, AFileThatTellsNoLengthIsReadOnlyAsFarAsTheQuestionGuards) {
     EXPECT_EQ(ReadWholeFile("Z:\\dev\\zero", kMaxFileBytes, 1000).bytes, std::string(1000, '\0'));
 }
 
