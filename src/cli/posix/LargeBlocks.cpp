@@ -63,6 +63,12 @@ void* operator new(std::size_t size) {
     }
 }
 
+// GCC sees free() given what operator new returned; it is given the block
+// that FromMalloc took from malloc, the header before it.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void operator delete(void* pointer) noexcept {
     if (pointer == nullptr) return;
     auto* const block = reinterpret_cast<std::size_t*>(static_cast<char*>(pointer) - kHeader);
@@ -71,5 +77,8 @@ void operator delete(void* pointer) noexcept {
     else
         munmap(block, *block);
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 void operator delete(void* pointer, std::size_t) noexcept { operator delete(pointer); }
