@@ -228,7 +228,7 @@ void Quorvex::Initialize() {
     font_ = ApplyFonts(hWnd(), {&pane_[0].BtnOpen, &pane_[0].BtnCopy, &pane_[0].BtnSave, &pane_[1].BtnOpen,
                                 &pane_[1].BtnCopy, &pane_[1].BtnSave, &CompareIt[0], &CompareIt[1], &btnHelp});
     SetScreenTwipsPerPixel(tpp_);
-    if (!LoadWindowPlacement(hWnd(), kFormName, tpp_)) CentreOnScreen(hWnd(), tpp_);
+    if (!LoadWindowPlacement(*this, kFormName, tpp_)) CentreOnScreen(hWnd(), tpp_);
     model_.Start(commandLine_);
     for (Pane& pane : pane_) {
         pane.BtnOpen.AddDropDownItem("File", "Open File...");

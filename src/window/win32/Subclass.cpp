@@ -24,8 +24,7 @@ WNDPROC SetProcedure(HWND hWnd, WNDPROC procedure) {
 void SetMinMaxInfo(const Form& form, LPARAM lParam) {
     MINMAXINFO info;
     std::memcpy(&info, reinterpret_cast<const void*>(lParam), sizeof info);
-    info.ptMinTrackSize.x = form.MinTrackX() - kStatedFrameWidth + NonClientWidth();
-    info.ptMinTrackSize.y = form.MinTrackY() - kStatedCaptionAndFrames + NonClientHeight();
+    info.ptMinTrackSize = MinTrackSize(form);
     int maxX = info.ptMaxTrackSize.x, maxY = info.ptMaxTrackSize.y;
     info.ptMaxTrackSize.x = form.MaxTrackX(maxX);
     info.ptMaxTrackSize.y = form.MaxTrackY(maxY);
@@ -97,6 +96,11 @@ void SubclassForm(Form& form, bool enable) {
 }
 
 Form* FormFromHwnd(HWND hWnd) { return Form::FromHandle(hWnd); }
+
+POINT MinTrackSize(const Form& form) {
+    return {form.MinTrackX() - kStatedFrameWidth + NonClientWidth(),
+            form.MinTrackY() - kStatedCaptionAndFrames + NonClientHeight()};
+}
 
 short NonClientWidth() { return static_cast<short>(2 * GetSystemMetrics(SM_CXFRAME)); }
 

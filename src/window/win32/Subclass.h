@@ -44,6 +44,10 @@ LRESULT CALLBACK SubclassWndProc(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lPa
 // The open form of this window, or null.
 Form* FormFromHwnd(HWND hWnd);
 
+// The least outer size a drag leaves the form, in pixels: its contract's
+// minimum restated for this system's frame and caption.
+POINT MinTrackSize(const Form& form);
+
 short NonClientWidth();
 short NonClientHeight();
 
