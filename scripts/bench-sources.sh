@@ -10,15 +10,15 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/setup-deps.sh
+. scripts/wine-env.sh
 # The 32-bit test preset builds the product's sources, optimised as the
 # product is, with the thread model its test libraries need.
 preset=win64
-[ -x /usr/lib/wine/wine ] && preset=win32-test
+has_wine32 && preset=win32-test
 cmake --preset $preset >/dev/null
 cmake --build --preset $preset --target sources_bench
 bench="build/$preset/sources_bench.exe"
 scripts/wine-prefix.sh
-. scripts/wine-env.sh
 . scripts/xvfb.sh
 
 data="$root/build/bench-data"

@@ -12,7 +12,7 @@ scripts/build.sh win32 win64
 # The 32-bit product needs 32-bit Wine; where only wine64 exists, the 64-bit
 # build of the same sources runs.
 exe=build/win64/Quorvex.exe
-[ -x /usr/lib/wine/wine ] && exe=build/win32/Quorvex.exe
+has_wine32 && exe=build/win32/Quorvex.exe
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     wine "$exe" "$@"

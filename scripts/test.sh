@@ -10,15 +10,15 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 export QUORVEX_WINEPREFIX="$root/build/test-wineprefix"
 scripts/setup-deps.sh
+. scripts/wine-env.sh
 # With 32-bit Wine the product itself is tested: its programs and installer
 # by the 32-bit test build, which also runs the window tests 32-bit.
 tested="native fuzz win64"
-[ -x /usr/lib/wine/wine ] && tested="$tested win32-test"
+has_wine32 && tested="$tested win32-test"
 scripts/build.sh win32 $tested
 # What the package tests check.
 scripts/package.sh >/dev/null
 
-. scripts/wine-env.sh
 . scripts/xvfb.sh
 trap end_session EXIT INT TERM
 start_xvfb

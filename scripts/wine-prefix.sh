@@ -10,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/wine-env.sh"
 stamp="$WINEPREFIX/.quorvex-prefix-ready"
 kind=64
-[ -x /usr/lib/wine/wine ] && kind=32
+has_wine32 && kind=32
 [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$kind" ] && exit 0
 
 fail() {
