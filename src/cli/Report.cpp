@@ -44,9 +44,13 @@ Report::Report(const Options& options, Output* standardOutput, std::array<Output
     for (int side = 0; side < 2; ++side) files_[side].output = files[side];
 }
 
-bool Report::WantsItems(int side) const {
-    return (printed_.output && options_.shown[side] && !options_.count) || files_[side].output;
+// The object lists the kept items whatever --count says; counts alone are
+// lines.
+bool Report::PrintsItems(int side) const {
+    return printed_.output && options_.shown[side] && (options_.json || !options_.count);
 }
+
+bool Report::WantsItems(int side) const { return PrintsItems(side) || files_[side].output; }
 
 void Report::Flush(Sink& sink) {
     if (sink.output == nullptr || sink.buffer.empty()) return;
@@ -100,7 +104,7 @@ void Report::Item(int side, std::string_view item) {
         file.buffer.append(item).append(end_);
         if (file.buffer.size() >= kBuffer) Flush(file);
     }
-    if (printed_.output == nullptr || !options_.shown[side] || options_.count) return;
+    if (!PrintsItems(side)) return;
     if (options_.json) {
         if (!firstItem_) printed_.buffer += ',';
         firstItem_ = false;

@@ -38,6 +38,7 @@ private:
         Output* output = nullptr;
         std::string buffer;
     };
+    bool PrintsItems(int side) const;
     void Print(std::string_view text);
     void Flush(Sink& sink);
     void CloseJsonSide();

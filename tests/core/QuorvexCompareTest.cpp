@@ -280,6 +280,8 @@ TEST(QuorvexCompare, PrintsTheKeptItemsBySideAndSaysInItsStatusWhetherTheListsDi
     system.files["q"] = "\" \x01\\\xE9\xC3\xA9";
     EXPECT_EQ(system.Run({"--format=json", "--left", "q", "r"}), 1);
     EXPECT_EQ(system.out, "{\"left\":{\"held\":1,\"kept\":[\"\\\" \\u0001\\\\\\ufffd\xC3\xA9\"]}}\n");
+    EXPECT_EQ(system.Run({"--format=json", "--count", "l", "r"}), 1);  // the object lists what was kept all the same
+    EXPECT_EQ(system.out, "{\"left\":{\"held\":2,\"kept\":[\"pear\"]},\"right\":{\"held\":2,\"kept\":[\"kiwi\"]}}\n");
     EXPECT_EQ(system.err, "");
 }
 
