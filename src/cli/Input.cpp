@@ -102,15 +102,17 @@ void TextDecoder::Unit(char32_t unit, std::string& text) {
     AppendUtf8(text, IsLow(unit) ? kReplacement : unit);
 }
 
-// Most inputs have no mark: they are taken as they stand, with no copy.
-std::string DecodedText(std::string bytes) {
-    const std::string_view view(bytes);
-    if (view.substr(0, 3) == kUtf8Mark) return bytes.erase(0, 3);
-    if (view.substr(0, 2) != "\xFF\xFE" && view.substr(0, 2) != "\xFE\xFF") return bytes;
+std::optional<std::string_view> TextAsItStands(std::string_view bytes) {
+    if (bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF") return std::nullopt;
+    return bytes.substr(bytes.substr(0, 3) == kUtf8Mark ? 3 : 0);
+}
+
+std::string DecodedText(std::string_view bytes) {
+    if (const auto asItStands = TextAsItStands(bytes)) return std::string(*asItStands);
     std::string text;
     text.reserve(bytes.size());
     TextDecoder decoder;
-    decoder.Decode(view, text);
+    decoder.Decode(bytes, text);
     decoder.Finish(text);
     return text;
 }

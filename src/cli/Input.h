@@ -1,6 +1,7 @@
 // An input's bytes as the comparison takes them.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,10 @@ private:
 };
 
 // A whole input's text, as TextDecoder makes it.
-std::string DecodedText(std::string bytes);
+std::string DecodedText(std::string_view bytes);
+
+// The text of bytes that need no decoding: the bytes themselves, a UTF-8
+// mark dropped; nothing for UTF-16, which needs DecodedText.
+std::optional<std::string_view> TextAsItStands(std::string_view bytes);
 
 }  // namespace quorvex::cli

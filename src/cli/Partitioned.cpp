@@ -445,6 +445,7 @@ Tally ComparePartitioned(std::array<TextBlocks*, 2> lists, std::optional<std::ui
                          orderMemory / 4, chunks, emit);
     };
     Stream right;
+    if (options.sort) SortKeysAgree();  // settled before the sides sort on two threads
     OnThreads(aside ? 2 : 1, [&](unsigned thread) {
         if (thread == 1) {
             RecordWriter ordered(asidePool);

@@ -95,8 +95,6 @@ void ReadUpTo(Side& side, std::uint64_t limit, ItemEnd end, std::uint64_t longes
     }
 }
 
-bool IsUtf16(std::string_view bytes) { return bytes.substr(0, 2) == "\xFF\xFE" || bytes.substr(0, 2) == "\xFE\xFF"; }
-
 // The comparison in memory: both texts whole, the kept items pointing into
 // them.
 std::array<std::uint64_t, 2> CompareInMemory(std::array<Side, 2>& sides, const CompareOptions& options, Report& report,
@@ -105,14 +103,12 @@ std::array<std::uint64_t, 2> CompareInMemory(std::array<Side, 2>& sides, const C
     std::string_view texts[2];
     for (int side = 0; side < 2; ++side) {
         Side& s = sides[side];
-        if (s.mapped && !IsUtf16(*s.mapped)) {
-            texts[side] = s.mapped->substr(s.mapped->substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0);
-            continue;
-        }
-        decoded[side] = s.folder   ? static_cast<TextInput&>(*s.input).Take()
-                        : s.mapped ? DecodedText(std::string(*s.mapped))
-                                   : DecodedText(std::move(s.start));
-        texts[side] = decoded[side];
+        // Most inputs have no mark: they are compared where they lie, mapped
+        // or read, with no copy.
+        const std::string_view bytes = s.mapped ? *s.mapped : std::string_view(s.start);
+        const auto asItStands = s.folder ? std::nullopt : TextAsItStands(bytes);
+        if (!asItStands) decoded[side] = s.folder ? static_cast<TextInput&>(*s.input).Take() : DecodedText(bytes);
+        texts[side] = asItStands ? *asItStands : std::string_view(decoded[side]);
     }
     const CompareResult result = CompareLists(texts[0], texts[1], options);
     const std::vector<std::string_view>* kept[2] = {&result.left, &result.right};
