@@ -185,13 +185,20 @@ int OpenInWindow(const Options& options, System& system) {
 
 int Compare(const Options& options, System& system) {
     if (options.gui) return OpenInWindow(options, system);
-    // Outputs are refused before anything is read.
+    // Outputs are refused before anything is read. "-" is standard output,
+    // which is then written as a file is and prints nothing else.
     std::array<std::unique_ptr<Output>, 2> files;
-    for (int side = 0; side < 2; ++side)
-        if (!options.outputs[side].empty()) files[side] = system.PrepareOutput(options.outputs[side]);
+    std::array<Output*, 2> outputs{};
+    for (int side = 0; side < 2; ++side) {
+        const std::string& path = options.outputs[side];
+        if (path == "-")
+            outputs[side] = &system.StandardOutput();
+        else if (!path.empty())
+            outputs[side] = (files[side] = system.PrepareOutput(path)).get();
+    }
     const bool outputIsPrinted = options.outputs[0] == "-" || options.outputs[1] == "-";
-    Report report(options, options.quiet || outputIsPrinted ? nullptr : &system.StandardOutput(),
-                  {files[0].get(), files[1].get()}, system.LineEnd());
+    Report report(options, options.quiet || outputIsPrinted ? nullptr : &system.StandardOutput(), outputs,
+                  system.LineEnd());
 
     const std::uint64_t memory = options.memory ? options.memory : system.AvailableMemory() / 4 * 3;
     const unsigned threads = options.threads ? options.threads : std::max(1u, system.Processors());

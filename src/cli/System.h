@@ -68,7 +68,7 @@ public:
     virtual bool Exists(const std::string& path, std::string& reason) = 0;
     virtual FolderReader& Folders() = 0;
     // An output file made ready before anything is read: throws Trouble
-    // naming it when it cannot be written. "-" is standard output.
+    // naming it when it cannot be written.
     virtual std::unique_ptr<Output> PrepareOutput(const std::string& path) = 0;
     virtual Output& StandardOutput() = 0;
     // In `folder`, or the system's temporary folder when it is empty;

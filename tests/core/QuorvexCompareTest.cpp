@@ -210,7 +210,6 @@ struct FakeSystem : System, FolderReader {
     }
     FolderReader& Folders() override { return *this; }
     std::unique_ptr<Output> PrepareOutput(const std::string& path) override {
-        if (path == "-") return std::make_unique<Printed>(out);
         return std::make_unique<FileOutput>(*this, path);
     }
     Output& StandardOutput() override { return printed; }

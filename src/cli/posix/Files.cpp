@@ -273,14 +273,6 @@ Output& StandardOutputStream() {
 }
 
 std::unique_ptr<Output> PrepareOutputFile(const std::string& path, const std::string& temporaryFolder) {
-    if (path == "-") {
-        // Standard output, owned elsewhere: this one only passes bytes on.
-        struct Forward final : Output {
-            void Write(std::string_view bytes) override { StandardOutputStream().Write(bytes); }
-            void Commit() override {}
-        };
-        return std::make_unique<Forward>();
-    }
     const std::string target = FollowLinks(path, path);
     struct stat status = {};
     const bool exists = stat(target.c_str(), &status) == 0;

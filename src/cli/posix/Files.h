@@ -18,8 +18,8 @@ std::unique_ptr<Input> StandardInputStream();
 // replaces the target only at Commit, keeping its mode, owner and group
 // where the process may set them (in place from a scratch copy when its
 // folder takes no new file); a pipe, a device or anything else is written
-// as it is; "-" is standard output. A target the user may not write is
-// refused, with Trouble naming it.
+// as it is. A target the user may not write is refused, with Trouble naming
+// it.
 std::unique_ptr<Output> PrepareOutputFile(const std::string& path, const std::string& temporaryFolder);
 
 // Standard output; a reader that went away is ClosedPipe.

@@ -222,15 +222,6 @@ public:
     FolderReader& Folders() override { return folders_; }
 
     std::unique_ptr<Output> PrepareOutput(const std::string& path) override {
-        if (path == "-") {
-            struct Forward final : Output {
-                explicit Forward(Output& out) : out(out) {}
-                void Write(std::string_view bytes) override { out.Write(bytes); }
-                void Commit() override {}
-                Output& out;
-            };
-            return std::make_unique<Forward>(console_);
-        }
         if (quorvex::IsFolder(path)) throw Trouble(path + ": " + Reason(ERROR_DIRECTORY));
         // Opening an existing target tells a device or a pipe from a file,
         // and whether it may be written, without changing it.
