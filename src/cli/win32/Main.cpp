@@ -32,22 +32,6 @@ std::string Reason(DWORD error) {
     return reason;
 }
 
-bool WriteAll(HANDLE handle, std::string_view text) {
-    while (!text.empty()) {
-        const DWORD chunk = text.size() > (1u << 20) ? (1u << 20) : static_cast<DWORD>(text.size());
-        DWORD written = 0;
-        if (!::WriteFile(handle, text.data(), chunk, &written, nullptr) || written == 0) return false;
-        text.remove_prefix(written);
-    }
-    return true;
-}
-
-std::string FullPath(const std::string& path) {
-    char full[MAX_PATH] = {};
-    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-    return length > 0 && length < MAX_PATH ? full : path;
-}
-
 // The names of files the program made beside their targets, deleted when
 // Ctrl+C or a closed console ends it. The handler runs on a thread of the
 // system's, so these live for the whole process.
@@ -288,7 +272,8 @@ public:
         GetModuleFileNameA(nullptr, self, MAX_PATH);
         const std::string program =
             std::string(self).substr(0, std::string(self).find_last_of('\\') + 1) + "Quorvex.exe";
-        const std::string names = "[Files]\r\nFile1=" + FullPath(left) + "\r\nFile2=" + FullPath(right) + "\r\n";
+        const std::string names = "[Files]\r\nFile1=" + FullPath(left).value_or(left) +
+                                  "\r\nFile2=" + FullPath(right).value_or(right) + "\r\n";
         const std::string list = GetTempPathA(MAX_PATH, temporary) ? WriteNewFile(temporary, "qvc", names) : "";
         if (list.empty()) {
             reason = Reason(GetLastError());

@@ -80,18 +80,6 @@ UniqueFile CreateTemporaryFile(const std::string& folder, const char* prefix, st
     return UniqueFile();
 }
 
-bool WriteAllTo(HANDLE file, const std::string& content) {
-    const char* data = content.data();
-    for (std::size_t left = content.size(); left > 0;) {
-        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-        DWORD done = 0;
-        if (!WriteFile(file, data, chunk, &done, nullptr) || done != chunk) return false;
-        data += chunk;
-        left -= chunk;
-    }
-    return FlushFileBuffers(file) != FALSE;
-}
-
 // The name the system gives what `path` opens, from the root of its volume;
 // for a link, its target's. GetFinalPathNameByHandle comes with Vista, ntdll
 // has told it since NT.
@@ -187,6 +175,23 @@ bool PutInPlace(const char* newFile, const std::string& path, const std::string&
 
 }  // namespace
 
+std::optional<std::string> FullPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) return std::nullopt;
+    return std::string(full, length);
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = bytes.size() > (1u << 20) ? (1u << 20) : static_cast<DWORD>(bytes.size());
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
 ReplacingFile::~ReplacingFile() {
     if (!file_) return;
     file_ = UniqueFile();
@@ -208,16 +213,7 @@ bool ReplacingFile::Open(const std::string& path) {
     return static_cast<bool>(file_);
 }
 
-bool ReplacingFile::Write(const char* bytes, std::size_t size) {
-    for (std::size_t left = size; left > 0;) {
-        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-        DWORD done = 0;
-        if (!WriteFile(file_.get(), bytes, chunk, &done, nullptr) || done != chunk) return false;
-        bytes += chunk;
-        left -= chunk;
-    }
-    return true;
-}
+bool ReplacingFile::Write(const char* bytes, std::size_t size) { return WriteAll(file_.get(), {bytes, size}); }
 
 bool ReplacingFile::Commit() {
     if (!FlushFileBuffers(file_.get())) return false;
@@ -239,7 +235,7 @@ std::string WriteNewFile(const std::string& folder, const char* prefix, const st
     bool written = false;
     {
         const UniqueFile file = CreateTemporaryFile(folder, prefix, name);
-        written = file && WriteAllTo(file.get(), content);
+        written = file && WriteAll(file.get(), content) && FlushFileBuffers(file.get());
     }
     if (written) return name;
     if (!name.empty()) DeleteFileA(name.c_str());

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/win32/Handles.h"
 
@@ -18,6 +19,14 @@ bool IsFolder(const std::string& path);
 
 // The file's length in bytes, when it can be read without opening the file.
 std::optional<std::uint64_t> FileLength(const std::string& path);
+
+// The full path of `path`; nothing when it has none within MAX_PATH.
+std::optional<std::string> FullPath(const std::string& path);
+
+// Writes all of `bytes`, a megabyte at most a call (as consoles and pipes
+// take them), again after a short write; false when a write fails or writes
+// nothing.
+bool WriteAll(HANDLE file, std::string_view bytes);
 
 // The longest file the window holds in memory. The 32-bit program has 2 GB
 // for the file, its text and the text box's copy in wide characters.

@@ -1,7 +1,5 @@
 #include "sources/win32/FolderListing.h"
 
-#include <iterator>
-
 #include "compare/TextRoutines.h"
 #include "platform/win32/FileSystem.h"
 #include "platform/win32/Handles.h"
@@ -46,9 +44,7 @@ std::optional<bool> WindowsFolderReader::SameFolder(const std::string& a, const 
 // would refuse.
 std::string WindowsFolderReader::Parent(const std::string& folder) {
     const std::string up = Child(folder, "..");
-    char full[MAX_PATH] = {};
-    const DWORD length = GetFullPathNameA(up.c_str(), static_cast<DWORD>(std::size(full)), full, nullptr);
-    return length > 0 && length < std::size(full) ? std::string(full, length) : up;
+    return FullPath(up).value_or(up);
 }
 
 std::string ListFolderTree(const std::string& path, const std::string& rootPath,

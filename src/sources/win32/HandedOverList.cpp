@@ -4,6 +4,7 @@
 
 #include <iterator>
 
+#include "platform/win32/FileSystem.h"
 #include "platform/win32/WindowsVersion.h"
 #include "sources/HandedOverList.h"
 
@@ -24,7 +25,7 @@ std::function<std::string(int key)> FileKeys(const char* path) {
         section.resize(section.size() * 2);
     }
     return [file = std::string(path)](int key) {
-        char value[255] = {};
+        char value[kHandedOverNameLength + 1] = {};
         const DWORD length = GetPrivateProfileStringA("Files", ("File" + std::to_string(key)).c_str(), "", value,
                                                       static_cast<DWORD>(std::size(value)), file.c_str());
         return std::string(value, length);
@@ -37,11 +38,10 @@ std::function<std::string(int key)> FileKeys(const char* path) {
 // folder, the deletion in the working folder: one full path serves both, and
 // a name that has none is neither read nor deleted.
 std::vector<std::string> ReadHandedOverList(const std::string& listFile) {
-    char full[MAX_PATH] = {};
-    const DWORD fullLength = GetFullPathNameA(listFile.c_str(), MAX_PATH, full, nullptr);
-    if (fullLength == 0 || fullLength >= MAX_PATH) return {};
-    auto names = HandedOverNames(FileKeys(full));
-    DeleteFileA(full);
+    const auto full = FullPath(listFile);
+    if (!full) return {};
+    auto names = HandedOverNames(FileKeys(full->c_str()));
+    DeleteFileA(full->c_str());
     return names;
 }
 
