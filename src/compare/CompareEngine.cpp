@@ -31,8 +31,11 @@ Items NormalisedItems(std::string_view text, const CompareOptions& options) {
 bool PathModeApplies(const Items& left, std::size_t rightCount, NameRule names) {
     if (names != NameRule::Auto) return names == NameRule::Always;
     PathModeCheck check;
-    for (const auto item : left) check.Left(item);
-    for (std::size_t k = 0; k < rightCount; ++k) check.Right();
+    for (const auto item : left) {
+        check.Left(item);
+        if (!check.MayApply()) return false;  // most lists: settled at their first item
+    }
+    check.Right(rightCount);
     return check.Applies();
 }
 

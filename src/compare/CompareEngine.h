@@ -82,7 +82,9 @@ public:
         if (!item.empty() && item.front() == '\\' && firstRooted_ == kNone) firstRooted_ = left_;
         ++left_;
     }
-    void Right() { ++right_; }
+    void Right(std::uint64_t count = 1) { right_ += count; }
+    // False once a left item without a backslash has settled it.
+    bool MayApply() const { return allPaths_; }
     // What `later`, told the items after these, adds to what this was told.
     void Then(const PathModeCheck& later) {
         allPaths_ = allPaths_ && later.allPaths_;
