@@ -55,9 +55,10 @@ std::size_t CommonPrefix(const std::string& keys, const std::vector<Keyed>& sort
 }
 
 // Heads in order by a radix sort, a pass for each byte in which they differ,
-// then keys with equal heads by comparing them whole: as std::sort with
-// `order` would leave them, in fewer steps.
-void SortByHeads(std::vector<Keyed>& sorted, const KeyOrder& order) {
+// then keys with equal heads by `order`, which must put heads first: as
+// std::sort with `order` would leave them, in fewer steps.
+template <class Order>
+void SortByHeads(std::vector<Keyed>& sorted, const Order& order) {
     std::vector<std::array<std::size_t, 256>> counts(8);
     for (const Keyed& k : sorted)
         for (int byte = 0; byte < 8; ++byte) ++counts[byte][(k.head >> (8 * byte)) & 0xFF];
@@ -141,16 +142,13 @@ std::vector<std::string_view> SortedKept(const std::vector<std::string_view>& it
     }
     const KeyOrder order(keys, CommonPrefix(keys, sorted));
     for (Keyed& k : sorted) order.SetHead(k);
-    SortByHeads(sorted, order);
     if (tiesByBytes) {
-        for (auto run = sorted.begin(); run != sorted.end();) {
-            const auto end = std::find_if(run + 1, sorted.end(), [&](const Keyed& k) { return order(*run, k); });
-            if (end - run > 1)
-                std::sort(run, end, [&](const Keyed& a, const Keyed& b) { return list[a.item] < list[b.item]; });
-            run = end;
-        }
+        SortByHeads(sorted, [&](const Keyed& a, const Keyed& b) {
+            return order(a, b) || (!order(b, a) && list[a.item] < list[b.item]);
+        });
         return NonEmpty(list, sorted);
     }
+    SortByHeads(sorted, order);
     const auto readsDifferently = [&](const Keyed& a, const Keyed& b) {
         return !order(a, b) && list[a.item] != list[b.item];
     };
