@@ -124,9 +124,9 @@ Items Shown(Items& items, const std::vector<char>& found, bool keepFound, const 
 
 std::string_view NameOfItem(std::string_view item, NameRule names, bool folderNames) {
     const std::string_view separators = names == NameRule::Always ? "\\/" : "\\";
-    const std::size_t last = folderNames && item.size() > 1 ? item.size() - 2 : std::string_view::npos;
-    if (folderNames && item.size() < 2) return item;
-    return item.substr(item.find_last_of(separators, last) + 1);
+    if (!folderNames) return item.substr(item.find_last_of(separators) + 1);
+    if (item.size() < 2) return item;
+    return item.substr(item.find_last_of(separators, item.size() - 2) + 1);  // past a separator that ends it
 }
 
 CompareResult CompareLists(std::string_view leftText, std::string_view rightText, const CompareOptions& options) {
