@@ -17,8 +17,8 @@ TextBlocks::TextBlocks(std::string start, Input& input, bool decode, ItemEnd end
 // Just after the last separator that is surely whole: a CR at the very end
 // may be the first half of a CR LF.
 std::size_t TextBlocks::WholeItemsEnd(bool atEnd) const {
-    const std::string_view text(pending_);
-    if (atEnd) return text.size();
+    if (atEnd) return pending_.size();
+    const std::string_view text = std::string_view(pending_).substr(unsearched_);
     std::size_t at = std::string_view::npos;
     switch (end_) {
         case ItemEnd::Nul:
@@ -26,14 +26,14 @@ std::size_t TextBlocks::WholeItemsEnd(bool atEnd) const {
             break;
         case ItemEnd::CrLf:
             at = text.rfind("\r\n");
-            return at == std::string_view::npos ? 0 : at + 2;
+            return at == std::string_view::npos ? 0 : unsearched_ + at + 2;
         case ItemEnd::AnyLineEnd:
             at = text.find_last_of("\r\n");
             if (at != std::string_view::npos && at + 1 == text.size() && text[at] == '\r')
                 at = at == 0 ? std::string_view::npos : text.find_last_of("\r\n", at - 1);
             break;
     }
-    return at == std::string_view::npos ? 0 : at + 1;
+    return at == std::string_view::npos ? 0 : unsearched_ + at + 1;
 }
 
 // Most of a large list passes through here: a block is handed out by
@@ -51,9 +51,12 @@ bool TextBlocks::Next(std::string& block) {
             block.swap(pending_);
             pending_.assign(block, whole, std::string::npos);
             block.resize(whole);
+            unsearched_ = 0;
             return true;
         }
         if (atEnd) return false;
+        // None yet: its last byte may be a CR whose LF is still to come.
+        if (whole == 0 && !pending_.empty()) unsearched_ = pending_.size() - 1;
         if (pending_.size() - whole > longestItem_) throw Trouble(ItemTooLong(longestItem_));
         const bool direct = !decode_ || decoder_.TakesBytesAsTheyStand();
         std::string& target = direct ? pending_ : raw_;

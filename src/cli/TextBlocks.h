@@ -35,6 +35,10 @@ private:
     std::uint64_t longestItem_;
     TextDecoder decoder_;
     std::string pending_;  // decoded text not yet handed out
+    // Where in `pending_` a separator may stand: the bytes before were
+    // searched, and held none that ends an item, so that a long item is
+    // searched once, not once a read.
+    std::size_t unsearched_ = 0;
     bool ended_ = false;
 };
 

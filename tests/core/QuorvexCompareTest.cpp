@@ -11,6 +11,7 @@
 #include "cli/Input.h"
 #include "cli/Options.h"
 #include "cli/Run.h"
+#include "cli/TextBlocks.h"
 #include "cli/Utf8.h"
 
 namespace quorvex::cli {
@@ -357,6 +358,16 @@ std::vector<std::vector<std::string>> EveryCombination() {
         combinations[i].insert(combinations[i].begin(), writes[i % writes.size()].begin(),
                                writes[i % writes.size()].end());
     return combinations;
+}
+
+// A CR LF that two reads split, after an item longer than a read, still ends
+// that item: the search for a separator goes on from the CR.
+TEST(TextBlocks, EndsALongItemAtACrLfThatTwoReadsSplit) {
+    TextInput input(std::string(11, 'a') + "\r\nb", true);
+    TextBlocks blocks("", input, false, ItemEnd::CrLf, 4, 1000);
+    std::vector<std::string> handedOut;
+    for (std::string block; blocks.Next(block);) handedOut.push_back(block);
+    EXPECT_EQ(handedOut, (std::vector<std::string>{std::string(11, 'a') + "\r\n", "b"}));
 }
 
 // Lists too large for the memory are split into partitions on disk: every
