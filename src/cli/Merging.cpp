@@ -103,6 +103,13 @@ void MergeByIndex(std::vector<Stream> streams, std::uint64_t indexes, std::uint6
     std::vector<std::pair<std::size_t, std::size_t>> places(window);  // into `items`; length 0 for none
     std::string items;
     for (std::uint64_t start = 0; start < indexes; start += window) {
+        // Windows that hold no record are passed over: few items kept of
+        // many cost little.
+        std::uint64_t next = UINT64_MAX;
+        for (std::size_t i = 0; i < readers.size(); ++i)
+            if (more[i]) next = std::min(next, current[i].index);
+        if (next == UINT64_MAX) break;
+        start = std::max(start, next / window * window);
         const std::uint64_t end = start + window;
         std::fill(places.begin(), places.end(), std::pair<std::size_t, std::size_t>(0, 0));
         items.clear();
